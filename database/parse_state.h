@@ -1,0 +1,55 @@
+// The words the builder operations share while a parse runs: the database
+// roots, the records currently open, list tails, pending literal pieces and
+// the body flags that decide which record a shared statement addresses.
+#pragma once
+
+#include <cstdint>
+
+#include "database/token_value.h"
+
+namespace mifkit {
+
+struct Component;
+struct ComponentPath;
+struct PathEntry;
+struct Enumeration;
+struct EnumElement;
+struct Group;
+struct KeyEntry;
+struct Attribute;
+struct Table;
+struct TableRow;
+struct TableCell;
+struct LiteralPiece;
+
+struct ParseState {
+    Component *componentList;
+    Component *componentBegun;
+    Group *topGroupList;
+    Group *topGroupTail;
+    CountedString *language;
+    PathEntry *pathEntryList;
+    EnumElement *elementList;
+    EnumElement *elementTail;
+    LiteralPiece *literalList;
+    LiteralPiece *literalTail;
+    PathEntry *pathEntryTail;
+    Component *currentComponent;
+    Attribute *currentAttribute;
+    ComponentPath *currentPath;
+    Group *currentGroup;
+    Enumeration *currentEnumeration;
+    Table *currentTable;
+    TableRow *currentRow;
+    TableCell *currentCell;
+    KeyEntry *keyTail;
+    TokenValue *pendingEntry;
+    uint32_t inAttributeEnumeration;
+    uint32_t inComponent;
+    uint32_t inGroup;
+    uint32_t inAttribute;
+    uint32_t inTable;
+    uint32_t rowPending;
+};
+
+}  // namespace mifkit

@@ -1,0 +1,46 @@
+// The block pool: every database record and token value of a parse lives
+// here and is released all at once. An arena of large zero-filled chunks, so
+// an allocation is a pointer bump, never a search.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+namespace mifkit {
+
+class BlockPool {
+public:
+    BlockPool() = default;
+    ~BlockPool() { Release(); }
+    BlockPool(const BlockPool &) = delete;
+    BlockPool &operator=(const BlockPool &) = delete;
+
+    // A zero-filled block of `size` bytes, valid until Release(); null when
+    // memory is exhausted. A size of zero still yields a distinct block.
+    void *Allocate(uint32_t size);
+
+    // Frees every block at once. Harmless when nothing was allocated.
+    void Release();
+
+    bool Empty() const { return chunks_ == nullptr; }
+    size_t BlockCount() const { return blockCount_; }
+    size_t BytesInUse() const { return bytesInUse_; }
+
+    // Test hook: the nth allocation from now (1 = the next) returns null;
+    // with `repeat` every later one does too. 0 switches the fault off.
+    void SimulateFault(uint64_t nth, bool repeat = false);
+
+private:
+    struct Chunk;
+
+    bool FaultDue();
+    Chunk *NewChunk(size_t capacity);
+
+    Chunk *chunks_ = nullptr;  // newest first; allocations bump in the newest
+    size_t blockCount_ = 0;
+    size_t bytesInUse_ = 0;
+    uint64_t faultCountdown_ = 0;
+    bool faultRepeats_ = false;
+};
+
+}  // namespace mifkit

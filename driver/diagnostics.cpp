@@ -1,0 +1,71 @@
+#include "driver/diagnostics.h"
+
+#include <cstdio>
+
+#include "driver/message_catalogue.h"
+#include "driver/parse_context.h"
+
+namespace mifkit {
+
+namespace {
+
+constexpr uint32_t kSyntaxErrorMessage = 225;
+constexpr uint32_t kFileNumber = 0;
+
+}  // namespace
+
+std::string FormatMessage(uint32_t number, uint32_t fileNumber, uint32_t line, uint32_t third,
+                          const char *text) {
+    const MessageEntry &entry = LookUpMessage(number);
+    const char *format = entry.text != nullptr ? MessageFormHead(entry.form) : kUnknownMessageFormat;
+    // The C runtime prints a null string as "(null)"; say so explicitly
+    // rather than rely on it.
+    const char *shown = text != nullptr ? text : "(null)";
+    auto values = [&](char *buffer, size_t size) {
+        return std::snprintf(buffer, size, format, static_cast<int>(number),
+                             static_cast<int>(fileNumber), static_cast<int>(line),
+                             static_cast<int>(third), shown);
+    };
+    int length = values(nullptr, 0);
+    if (length < 0) return std::string();
+    std::string line_text(static_cast<size_t>(length) + 1, '\0');
+    values(line_text.data(), line_text.size());
+    line_text.resize(static_cast<size_t>(length));
+    if (entry.text != nullptr) {
+        line_text += entry.text;
+        line_text += '\n';
+    }
+    return line_text;
+}
+
+void PrintMessage(ParseContext &ctx, uint32_t number, uint32_t fileNumber, uint32_t line,
+                  uint32_t third, const char *text) {
+    ctx.sink(FormatMessage(number, fileNumber, line, third, text));
+}
+
+int ReportMessage(ParseContext &ctx, uint32_t number, uint32_t /*fileNumber*/, uint32_t line,
+                  uint32_t third, const char *text) {
+    uint32_t sourceLine = line == 0 ? 0 : line - ctx.diagnostics.literalCount;
+    PrintMessage(ctx, number, kFileNumber, sourceLine, third, text);
+    return 0;
+}
+
+void ReportSyntaxError(ParseContext &ctx, const char * /*ignored*/) {
+    ReportMessage(ctx, kSyntaxErrorMessage, kFileNumber, ctx.lexer.lineNumber, 0,
+                  ctx.lexer.tokenText.c_str());
+    ctx.diagnostics.errorSeen = 1;
+}
+
+void ResetStatusHistory(ParseContext &ctx) {
+    for (int32_t &status : ctx.diagnostics.statusHistory) status = 0;
+}
+
+void PushStatus(ParseContext &ctx, int32_t status) {
+    int32_t *history = ctx.diagnostics.statusHistory;
+    history[0] = history[1];
+    history[1] = history[2];
+    history[2] = history[3];
+    history[3] = status;
+}
+
+}  // namespace mifkit

@@ -1,0 +1,33 @@
+// Reporting: one line per problem, in the fixed forms of the DMI message
+// catalogue, and the flags and history through which a parse decides how it
+// ends.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace mifkit {
+
+struct ParseContext;
+
+// Reports a message. `line` is as the lexer counts it (0 when no line
+// applies); the literal count is subtracted to give the source line. The
+// file number is ignored: the line always shows file 0. Returns 0.
+int ReportMessage(ParseContext &ctx, uint32_t number, uint32_t fileNumber, uint32_t line,
+                  uint32_t third, const char *text);
+
+// Prints the line of a message with the values as given.
+void PrintMessage(ParseContext &ctx, uint32_t number, uint32_t fileNumber, uint32_t line,
+                  uint32_t third, const char *text);
+
+// The line PrintMessage prints.
+std::string FormatMessage(uint32_t number, uint32_t fileNumber, uint32_t line, uint32_t third,
+                          const char *text);
+
+// Message 225 at the lexer's line and token; sets ErrorSeen.
+void ReportSyntaxError(ParseContext &ctx, const char *ignored);
+
+void ResetStatusHistory(ParseContext &ctx);
+void PushStatus(ParseContext &ctx, int32_t status);
+
+}  // namespace mifkit

@@ -1,0 +1,29 @@
+// The C interface: every export works on one process-wide parser, whose
+// destructor releases the database when the library is unloaded.
+#include "mifkit.h"
+
+#include "driver/parse_context.h"
+
+namespace {
+
+// Callers may read the working copy, so this parser writes it to disk.
+mifkit::ParseContext processParser(mifkit::StdoutSink(), "temp.mif");
+
+}  // namespace
+
+#ifdef _WIN32
+#include <windows.h>
+
+BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID) {
+    if (reason == DLL_PROCESS_DETACH) mifkit::ShutdownParser(processParser);
+    return TRUE;
+}
+#endif
+
+extern "C" {
+
+MIFKIT_API int ParseMIFFile(const char *fileName) { return mifkit::ParseFile(processParser, fileName); }
+
+MIFKIT_API int ShutdownParser(int /*unused*/) { return mifkit::ShutdownParser(processParser); }
+
+}  // extern "C"

@@ -1,0 +1,167 @@
+#include "lexer/lexer.h"
+
+#include <cstring>
+#include <limits>
+#include <stdexcept>
+
+#include "driver/parse_context.h"
+#include "lexer/token_actions.h"
+#include "lexer/token_rules_scanner.h"
+#include "lexer/tokens.h"
+
+namespace mifkit {
+
+namespace {
+
+// "Direct-Interface" in UTF-16BE with its 2-byte NUL.
+constexpr unsigned char kDirectInterfaceText[34] = {
+    0, 'D', 0, 'i', 0, 'r', 0, 'e', 0, 'c', 0, 't', 0, '-', 0, 'I', 0,
+    'n', 0, 't', 0, 'e', 0, 'r', 0, 'f', 0, 'a', 0, 'c', 0, 'e', 0, 0,
+};
+
+void DestroyScanner(LexerState &lexer) {
+    if (lexer.scanner != nullptr) mifkit_yylex_destroy(static_cast<yyscan_t>(lexer.scanner));
+    lexer.scanner = nullptr;
+}
+
+// A pool-allocated TokenValue whose text holds `length` bytes copied from
+// `bytes`, counted as `counted` (numbers count their NUL, which the zeroed
+// block supplies).
+int BuildValue(ParseContext &ctx, int token, uint32_t kind, const void *bytes, size_t length,
+               size_t counted) {
+    auto *value = static_cast<TokenValue *>(ctx.pool.Allocate(sizeof(TokenValue)));
+    ctx.lexer.current.value = value;
+    if (value == nullptr) return MEMORY_FAULT;
+    value->kind = kind;
+    size_t blockSize = CountedStringBlockSize(counted);
+    if (blockSize > std::numeric_limits<uint32_t>::max()) return MEMORY_FAULT;
+    auto *text = static_cast<CountedString *>(ctx.pool.Allocate(static_cast<uint32_t>(blockSize)));
+    if (text == nullptr) return MEMORY_FAULT;
+    text->length = static_cast<uint32_t>(counted);
+    std::memcpy(text->Bytes(), bytes, length);
+    value->text = text;
+    if (token == QUOTEDSTRING) ++ctx.diagnostics.literalCount;
+    return token;
+}
+
+const LineScan &ScanLine(LexerState &lexer, size_t from) {
+    LineScan &scan = lexer.lineScan;
+    if (scan.valid && from >= scan.from && from < scan.lineEnd) return scan;
+    const std::string &bytes = lexer.copy.bytes;
+    size_t i = from;
+    size_t run = 0;
+    size_t lastRunEnd = 0;
+    for (; i < bytes.size() && bytes[i] != '\n'; ++i) {
+        if (static_cast<unsigned char>(bytes[i]) != 0xFF)
+            run = 0;
+        else if (++run >= 6)
+            lastRunEnd = i + 1;
+    }
+    scan = LineScan{from, i, lastRunEnd, true};
+    return scan;
+}
+
+}  // namespace
+
+LexerState::~LexerState() { DestroyScanner(*this); }
+
+void ResetLexer(ParseContext &ctx, WorkingCopy &&copy) {
+    LexerState &lexer = ctx.lexer;
+    DestroyScanner(lexer);
+    lexer.copy = std::move(copy);
+    // A NUL byte ends the input as the end of the file does.
+    size_t nul = lexer.copy.bytes.find('\0');
+    if (nul != std::string::npos) lexer.copy.bytes.resize(nul);
+    lexer.literalCursor = 0;
+    lexer.lineScan = LineScan{};
+    lexer.lineNumber = 1;
+    lexer.atEnd = false;
+    lexer.tokenText.clear();
+    lexer.current = CurrentTokenValue{};
+    ctx.diagnostics.literalCount = 0;
+
+    yyscan_t scanner = nullptr;
+    if (mifkit_yylex_init_extra(&ctx, &scanner) != 0) throw std::bad_alloc();
+    lexer.scanner = scanner;
+    const std::string &bytes = lexer.copy.bytes;
+    if (bytes.size() > static_cast<size_t>(std::numeric_limits<int>::max() - 2))
+        throw std::length_error("working copy too large");
+    mifkit_yy_scan_bytes(bytes.data(), static_cast<int>(bytes.size()), scanner);
+    mifkit_yyset_lineno(1, scanner);
+}
+
+int NextToken(ParseContext &ctx) {
+    LexerState &lexer = ctx.lexer;
+    if (lexer.atEnd || lexer.scanner == nullptr) {
+        lexer.tokenText.clear();
+        return END_OF_INPUT;
+    }
+    auto scanner = static_cast<yyscan_t>(lexer.scanner);
+    int token;
+    try {
+        token = mifkit_yylex(scanner);
+    } catch (const std::exception &) {
+        // The scanner could not grow a buffer: end the stream as a fault.
+        lexer.atEnd = true;
+        lexer.current.value = nullptr;
+        return MEMORY_FAULT;
+    }
+    lexer.lineNumber = static_cast<uint32_t>(mifkit_yyget_lineno(scanner));
+    if (token == END_OF_INPUT) {
+        lexer.atEnd = true;
+        lexer.tokenText.clear();
+    }
+    return token;
+}
+
+int EmitToken(ParseContext *ctx, const char *text, size_t length, int token) {
+    ctx->lexer.tokenText.assign(text, length);
+    return token;
+}
+
+int EmitOsName(ParseContext *ctx, const char *text, size_t length, uint32_t osCode) {
+    ctx->lexer.current.osCode = osCode;
+    return EmitToken(ctx, text, length, OS_NAME);
+}
+
+int EmitNumber(ParseContext *ctx, const char *text, size_t length, int token, uint32_t kind) {
+    EmitToken(ctx, text, length, token);
+    return BuildValue(*ctx, token, kind, text, length, length + 1);
+}
+
+int EmitDirectInterface(ParseContext *ctx, const char *text, size_t length) {
+    EmitToken(ctx, text, length, DIRECT_INTERFACE);
+    return BuildValue(*ctx, DIRECT_INTERFACE, kLiteralValue, kDirectInterfaceText,
+                      sizeof kDirectInterfaceText, sizeof kDirectInterfaceText);
+}
+
+int EmitLiteral(ParseContext *ctx, size_t start, size_t end) {
+    LexerState &lexer = ctx->lexer;
+    const WorkingCopy &copy = lexer.copy;
+    lexer.tokenText.assign(copy.bytes, start, end - start);
+    // The conversion kept the exact text of every literal it wrote; a token
+    // that is not one of them (a broken literal's tail) is decoded instead.
+    while (lexer.literalCursor < copy.literals.size() &&
+           copy.literals[lexer.literalCursor].start < start)
+        ++lexer.literalCursor;
+    if (lexer.literalCursor < copy.literals.size()) {
+        const LiteralSpan &span = copy.literals[lexer.literalCursor];
+        if (span.start == start && span.end == end)
+            return BuildValue(*ctx, QUOTEDSTRING, kLiteralValue,
+                              copy.literalTexts.data() + span.textOffset, span.textLength,
+                              span.textLength);
+    }
+    lexer.literalBuffer.resize(end - start);
+    size_t length = DecodeLiteralText(lexer.tokenText, lexer.literalBuffer.data());
+    return BuildValue(*ctx, QUOTEDSTRING, kLiteralValue, lexer.literalBuffer.data(), length, length);
+}
+
+size_t LiteralEnd(LexerState &lexer, size_t quote) {
+    const LineScan &scan = ScanLine(lexer, quote);
+    // The six 0xFF bytes must all follow the quote.
+    return scan.lastRunEnd >= quote + 7 ? scan.lastRunEnd : 0;
+}
+
+size_t LineEnd(LexerState &lexer, size_t from) { return ScanLine(lexer, from).lineEnd; }
+
+}  // namespace mifkit

@@ -1,0 +1,21 @@
+// The lexer's interface: ready it on a working copy, then pull tokens.
+#pragma once
+
+#include <cstdint>
+
+#include "lexer/working_copy.h"
+
+namespace mifkit {
+
+struct ParseContext;
+
+// Starts a token stream over `copy` (taken over) at line 1. The stream ends
+// at the copy's first NUL byte, as at its end.
+void ResetLexer(ParseContext &ctx, WorkingCopy &&copy);
+
+// The next token's number, 0 at the end of input and on every call after.
+// Literals, numbers, OS names and Direct-Interface leave their value in
+// ctx.lexer.current; literal and number values come from the block pool.
+int NextToken(ParseContext &ctx);
+
+}  // namespace mifkit

@@ -1,0 +1,48 @@
+// What the lexer keeps between tokens of one parse.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "database/token_value.h"
+#include "lexer/working_copy.h"
+
+namespace mifkit {
+
+// The value the lexer leaves for the grammar with the token it returned.
+// Only OS_NAME sets `osCode`; literals and numbers set `value`; every other
+// token leaves both as they were.
+struct CurrentTokenValue {
+    uint32_t osCode;
+    TokenValue *value;
+};
+
+// Facts about the rest of one line, found once and reused by every quote or
+// comment on it, so that stray quotes never make a line be scanned twice.
+struct LineScan {
+    size_t from = 0;
+    size_t lineEnd = 0;     // offset of the line feed, or the end of input
+    size_t lastRunEnd = 0;  // just past the last run of six 0xFF bytes, or 0
+    bool valid = false;
+};
+
+struct LexerState {
+    LexerState() = default;
+    ~LexerState();
+    LexerState(const LexerState &) = delete;
+    LexerState &operator=(const LexerState &) = delete;
+
+    void *scanner = nullptr;  // the flex scanner
+    WorkingCopy copy;         // input, cut at its first NUL byte
+    size_t literalCursor = 0; // next entry of copy.literals to match
+    LineScan lineScan;
+    uint32_t lineNumber = 1;
+    bool atEnd = false;
+    std::string tokenText;    // text of the token returned last
+    CurrentTokenValue current{};
+    std::vector<unsigned char> literalBuffer;
+};
+
+}  // namespace mifkit

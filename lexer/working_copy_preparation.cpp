@@ -1,0 +1,61 @@
+#include "lexer/working_copy_preparation.h"
+
+#include <string>
+
+#include "driver/diagnostics.h"
+#include "driver/parse_context.h"
+#include "lexer/source_conversion.h"
+#include "platform/file_io.h"
+
+namespace mifkit {
+
+namespace {
+
+constexpr int kFatalFileError = 525;
+constexpr int kByteSwappedStatus = 11;
+constexpr uint32_t kFatalFileMessage = 223;
+constexpr uint32_t kByteSwappedMessage = 228;
+// Far beyond any MIF file; keeps a device or a runaway file from eating memory.
+constexpr size_t kMaxSourceBytes = size_t{1} << 30;
+
+int WriteWorkingCopy(ParseContext &ctx, const WorkingCopy &copy) {
+    if (ctx.workingCopyPath.empty()) return 0;
+    return platform::ReplaceFile(ctx.workingCopyPath.c_str(), copy.bytes) ? 0 : kFatalFileError;
+}
+
+}  // namespace
+
+int PrepareWorkingCopy(ParseContext &ctx, const char *sourceName, WorkingCopy &copy) {
+    std::string source;
+    SourceEncoding encoding = kUnreadableSource;
+    if (sourceName != nullptr && platform::ReadWholeFile(sourceName, source, kMaxSourceBytes))
+        encoding = DetectSourceEncoding(source);
+
+    switch (encoding) {
+    case kUtf16Source: {
+        ctx.sink("performing Unicode conversion...\n\t");
+        ctx.unicodeSource = 1;
+        int status = ConvertUnicodeSource(source, copy) ? WriteWorkingCopy(ctx, copy)
+                                                        : kFatalFileError;
+        ctx.sink("done\n");
+        return status;
+    }
+    case kEightBitSource: {
+        ctx.sink("performing ASCII conversion...\n\t");
+        ctx.unicodeSource = 0;
+        ConvertAsciiSource(source, copy);
+        int status = WriteWorkingCopy(ctx, copy);
+        ctx.sink("done\n");
+        return status;
+    }
+    case kSwappedUtf16Source:
+        ReportMessage(ctx, kByteSwappedMessage, 0, 0, 0, sourceName);
+        return kByteSwappedStatus;
+    case kUnreadableSource:
+        break;
+    }
+    ReportMessage(ctx, kFatalFileMessage, 0, 0, 0, sourceName);
+    return kFatalFileError;
+}
+
+}  // namespace mifkit

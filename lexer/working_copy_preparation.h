@@ -1,0 +1,15 @@
+#pragma once
+
+#include "lexer/working_copy.h"
+
+namespace mifkit {
+
+struct ParseContext;
+
+// Reads the source, detects its encoding and converts it into `copy`,
+// printing the conversion's progress; also writes the copy to the context's
+// working-copy path when it has one. Returns 0, 525 when a file cannot be
+// read or written, or 11 for a byte-swapped UTF-16 source.
+int PrepareWorkingCopy(ParseContext &ctx, const char *sourceName, WorkingCopy &copy);
+
+}  // namespace mifkit

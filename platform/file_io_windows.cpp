@@ -1,0 +1,59 @@
+#ifdef _WIN32
+
+#include <windows.h>
+
+#include <string>
+
+#include "platform/file_io.h"
+
+namespace mifkit::platform {
+
+bool ReadWholeFile(const char *name, std::string &out, size_t maxBytes) {
+    out.clear();
+    HANDLE file = CreateFileA(name, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    char buffer[64 * 1024];
+    bool ok = true;
+    for (;;) {
+        DWORD n = 0;
+        if (!ReadFile(file, buffer, sizeof buffer, &n, nullptr)) {
+            ok = false;
+            break;
+        }
+        if (n == 0) break;
+        if (out.size() + n > maxBytes) {
+            ok = false;
+            break;
+        }
+        out.append(buffer, n);
+    }
+    CloseHandle(file);
+    return ok;
+}
+
+bool ReplaceFile(const char *name, std::string_view data) {
+    std::string path(name);
+    std::string::size_type slash = path.find_last_of("/\\");
+    std::string directory = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+    for (unsigned attempt = 0; attempt < 100; ++attempt) {
+        std::string fresh = directory + ".mifkit-" + std::to_string(GetCurrentProcessId()) + "-" +
+                            std::to_string(attempt) + ".tmp";
+        HANDLE file = CreateFileA(fresh.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file == INVALID_HANDLE_VALUE && GetLastError() == ERROR_FILE_EXISTS) continue;
+        if (file == INVALID_HANDLE_VALUE) return false;
+        DWORD written = 0;
+        bool ok = WriteFile(file, data.data(), static_cast<DWORD>(data.size()), &written, nullptr) &&
+                  written == data.size();
+        ok = CloseHandle(file) && ok;
+        ok = ok && MoveFileExA(fresh.c_str(), name, MOVEFILE_REPLACE_EXISTING);
+        if (!ok) DeleteFileA(fresh.c_str());
+        return ok;
+    }
+    return false;
+}
+
+}  // namespace mifkit::platform
+
+#endif
