@@ -20,7 +20,7 @@ constexpr size_t kMaxSourceBytes = size_t{1} << 30;
 
 int WriteWorkingCopy(ParseContext &ctx, const WorkingCopy &copy) {
     if (ctx.workingCopyPath.empty()) return 0;
-    return platform::ReplaceFile(ctx.workingCopyPath.c_str(), copy.bytes) ? 0 : kFatalFileError;
+    return platform::WriteFileAtomically(ctx.workingCopyPath.c_str(), copy.bytes) ? 0 : kFatalFileError;
 }
 
 }  // namespace

@@ -15,6 +15,6 @@ bool ReadWholeFile(const char *name, std::string &out, size_t maxBytes);
 // Writes `data` to a fresh file beside `name`, then renames it over `name`:
 // a symlink standing at `name` is replaced, never followed, and no reader
 // ever sees a half-written file. False when any step fails.
-bool ReplaceFile(const char *name, std::string_view data);
+bool WriteFileAtomically(const char *name, std::string_view data);
 
 }  // namespace mifkit::platform

@@ -32,7 +32,7 @@ bool ReadWholeFile(const char *name, std::string &out, size_t maxBytes) {
     return ok;
 }
 
-bool ReplaceFile(const char *name, std::string_view data) {
+bool WriteFileAtomically(const char *name, std::string_view data) {
     std::string path(name);
     std::string::size_type slash = path.find_last_of("/\\");
     std::string directory = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);

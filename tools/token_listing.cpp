@@ -28,15 +28,12 @@ void AppendUtf8(std::string &out, uint32_t cp) {
     }
 }
 
-// Quoted, with the quote, the backslash, control characters and bytes that
-// are not text shown as escapes, so that every value reads unambiguously.
+// Quoted as the source writes it (a literal keeps its backslashes), with
+// control characters and bytes that are not text shown as \xNN.
 std::string Quoted(const std::string &text, bool bytesAreUtf8) {
     std::string out = "\"";
     for (unsigned char c : text) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += static_cast<char>(c);
-        } else if (c < 0x20 || c == 0x7F || (c >= 0x80 && !bytesAreUtf8)) {
+        if (c < 0x20 || c == 0x7F || (c >= 0x80 && !bytesAreUtf8)) {
             char escape[5];
             std::snprintf(escape, sizeof escape, "\\x%02X", c);
             out += escape;

@@ -1,0 +1,76 @@
+// Shared by the tests: a context whose output is captured, a temporary
+// directory per test, and byte helpers.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <string_view>
+
+#include "driver/parse_context.h"
+
+namespace mifkit::test {
+
+// A parse context whose diagnostics and progress text collect in `output`.
+struct CapturedContext {
+    std::string output;
+    ParseContext ctx{[this](std::string_view text) { output.append(text); }};
+
+    std::string Take() {
+        std::string taken;
+        taken.swap(output);
+        return taken;
+    }
+};
+
+// Runs the test inside a fresh temporary directory (the working copy is
+// written to the current directory), removed afterwards.
+class TempDirTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string pattern = (std::filesystem::temp_directory_path() / "mifkit-test-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+        dir_ = pattern;
+        previous_ = std::filesystem::current_path();
+        std::filesystem::current_path(dir_);
+    }
+    void TearDown() override {
+        std::filesystem::current_path(previous_);
+        std::error_code ignored;
+        std::filesystem::remove_all(dir_, ignored);
+    }
+
+    static void WriteFile(const std::string &name, std::string_view bytes) {
+        std::ofstream out(name, std::ios::binary | std::ios::trunc);
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    }
+    static std::string ReadFile(const std::string &name) {
+        std::ifstream in(name, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+
+    std::filesystem::path dir_;
+    std::filesystem::path previous_;
+};
+
+// Bytes from a string literal that may hold NULs: Bytes("a\0b").
+template <size_t N>
+std::string Bytes(const char (&text)[N]) {
+    return std::string(text, N - 1);
+}
+
+// UTF-16BE bytes of an ASCII string, for building UTF-16 sources.
+inline std::string Utf16(std::string_view ascii) {
+    std::string out;
+    for (char c : ascii) {
+        out += '\0';
+        out += c;
+    }
+    return out;
+}
+
+}  // namespace mifkit::test
