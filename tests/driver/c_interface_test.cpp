@@ -1,0 +1,116 @@
+// The C exports of the shared library as a host sees them: statuses, the
+// exact text on standard output, and temp.mif in the current directory.
+#include <dlfcn.h>
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <iterator>
+#include <string>
+
+#include "tests/test_support.h"
+
+namespace mifkit {
+namespace {
+
+namespace fs = std::filesystem;
+
+using ParseFn = int (*)(const char *);
+using ShutdownFn = int (*)(int);
+
+const char kSource[] = "Name = \"Ab\"\nID = 5\n";
+const std::string kWorkingCopy = "Name = \"\xFF\xFF\xFF" "0A\xFF\xFF\xFF" "0b\xFF\xFF\xFF" "0\""
+                                 "\xFF\xFF\xFF\xFF\xFF\xFF\n\nID = 5\n";
+const std::string kAscii = "performing ASCII conversion...\n\tdone\n";
+
+class CInterfaceTest : public test::TempDirTest {
+protected:
+    void SetUp() override {
+        TempDirTest::SetUp();
+        handle_ = ::dlopen(MIFKIT_SHARED_LIBRARY, RTLD_NOW | RTLD_LOCAL);
+        ASSERT_NE(handle_, nullptr) << ::dlerror();
+        parse_ = reinterpret_cast<ParseFn>(::dlsym(handle_, "ParseMIFFile"));
+        shutdown_ = reinterpret_cast<ShutdownFn>(::dlsym(handle_, "ShutdownParser"));
+        ASSERT_NE(parse_, nullptr);
+        ASSERT_NE(shutdown_, nullptr);
+        // The library may stay loaded between tests: start with nothing loaded.
+        ASSERT_EQ(shutdown_(0), 0);
+    }
+    void TearDown() override {
+        if (handle_ != nullptr) ::dlclose(handle_);
+        TempDirTest::TearDown();
+    }
+
+    // Calls ParseMIFFile with file descriptor 1 sent to a file, and returns
+    // exactly what reached it.
+    int Parse(const char *name, std::string &printed) {
+        std::fflush(stdout);
+        int saved = ::dup(1);
+        int capture = ::open("stdout.txt", O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        ::dup2(capture, 1);
+        ::close(capture);
+        int status = parse_(name);
+        std::fflush(stdout);
+        ::dup2(saved, 1);
+        ::close(saved);
+        printed = ReadFile("stdout.txt");
+        fs::remove("stdout.txt");
+        return status;
+    }
+
+    void *handle_ = nullptr;
+    ParseFn parse_ = nullptr;
+    ShutdownFn shutdown_ = nullptr;
+};
+
+struct Call {
+    const char *name;
+    int status;
+    std::string printed;
+};
+
+TEST_F(CInterfaceTest, CallsPrintTheirLinesOnStandardOutput) {
+    WriteFile("a.mif", kSource);
+    WriteFile("bad.mif", "Name = \"x\"\n @\n");
+    WriteFile("swapped.mif", test::Bytes("\xFF\xFEN\0"));
+    const std::string syntaxError = kAscii + "DMI0225  (File: 0 (2): 0: <@>) Syntax Error.\n";
+    const Call calls[] = {
+        {"a.mif", 0, kAscii},
+        {"a.mif", 0, ""},  // already loaded
+        {"bad.mif", 1, syntaxError},
+        {"bad.mif", 1, syntaxError},  // a failure is not remembered
+        {nullptr, 525, "DMI0223  (0,  0, 0, Filename <(null)>) Fatal file error.\n"},
+        {"swapped.mif", 11,
+         "DMI0228  (File 0,  0, 0, Filename <swapped.mif>) Byte swapped Unicode file.\n"},
+    };
+    for (const Call &call : calls) {
+        std::string printed;
+        EXPECT_EQ(Parse(call.name, printed), call.status) << (call.name ? call.name : "(null)");
+        EXPECT_EQ(printed, call.printed) << (call.name ? call.name : "(null)");
+    }
+    EXPECT_EQ(shutdown_(0), 0);
+    EXPECT_EQ(shutdown_(0), 0);
+}
+
+// temp.mif holds the working copy, written through a fresh file renamed
+// over it: none is left beside it, and a symlink planted there is replaced
+// without its target being written.
+TEST_F(CInterfaceTest, WritesTempMifInTheCurrentDirectory) {
+    WriteFile("a.mif", kSource);
+    for (bool planted : {false, true}) {
+        WriteFile("victim.txt", "precious");
+        if (planted) fs::create_symlink("victim.txt", "temp.mif");
+        std::string printed;
+        ASSERT_EQ(Parse(planted ? "./a.mif" : "a.mif", printed), 0);
+        EXPECT_FALSE(fs::is_symlink("temp.mif"));
+        EXPECT_EQ(ReadFile("temp.mif"), kWorkingCopy);
+        EXPECT_EQ(ReadFile("victim.txt"), "precious");
+        EXPECT_EQ(std::distance(fs::directory_iterator("."), fs::directory_iterator()), 3);
+        fs::remove("temp.mif");
+    }
+}
+
+}  // namespace
+}  // namespace mifkit

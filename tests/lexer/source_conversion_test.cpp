@@ -1,0 +1,124 @@
+// Encoding detection and both conversions into the working copy, byte for byte.
+#include <algorithm>
+#include <string>
+
+#include "lexer/source_conversion.h"
+#include "tests/test_support.h"
+
+namespace mifkit {
+namespace {
+
+using test::Bytes;
+using test::Utf16;
+
+const std::string ZM(kZeroMark);
+const std::string LM(kLineFeedMark);
+const std::string EM = std::string(kEndMark) + "\n";  // end mark and its line feed
+const std::string kBom = "\xFE\xFF";
+
+// An 8-bit literal's marked form: every byte after a zero mark.
+std::string Open8(std::string_view text) {
+    std::string out = "\"";
+    for (char c : text) out += ZM + c;
+    return out;
+}
+std::string Lit8(std::string_view text) { return Open8(text) + EM; }
+
+struct Case {
+    const char *name;
+    std::string source;
+    std::string expected;
+};
+
+TEST(DetectSourceEncoding, JudgesByTheFirstTwoBytes) {
+    const struct {
+        std::string bytes;
+        SourceEncoding expected;
+    } cases[] = {{"\xFE\xFF", kUtf16Source}, {Bytes("\xFE\xFF\0A"), kUtf16Source},
+                 {Bytes("\xFF\xFE" "A\0"), kSwappedUtf16Source}, {"Na", kEightBitSource},
+                 {Bytes("\0A"), kEightBitSource},  // UTF-16 without a mark
+                 {"\xFE\xFE", kEightBitSource}, {"\xFE", kUnreadableSource},
+                 {"", kUnreadableSource}};
+    for (const auto &c : cases)
+        EXPECT_EQ(DetectSourceEncoding(c.bytes), c.expected) << c.bytes.size();
+}
+
+TEST(ConvertAsciiSource, WritesTheMarkedForm) {
+    const Case cases[] = {
+        {"literal", "Name = \"Ab\"\n", "Name = \"" + ZM + "A" + ZM + "b" + EM + "\n"},
+        {"escaped quote stays inside", R"("a\"b")", Lit8(R"(a\"b)")},
+        {"comment emptied, its quotes open nothing", "// say \"hi\"\nY", "//\nY"},
+        {"slashes inside a literal are text", "\"a//b\"", Lit8("a//b")},
+        {"slash then quote opens a literal", "/\"a\"", "/" + Lit8("a")},
+        {"line feed interrupts a literal", "\"a\nb\"", Lit8("a\nb")},
+        {"CR LF reads as LF, a lone CR stays", "A\r\nB\rC\r\r\n\"\r\n\"",
+         "A\nB\rC\r\n" + Lit8("\n")},
+        {"0x1A ends the text", "A\x1A" "B\"c\"", "A"},
+        {"0x1A ends the text inside a literal", "\"a\x1A" "b\"", Open8("a")},
+        {"NUL kept outside and inside", Bytes("A\0\"\0\""), Bytes("A\0") + Lit8(Bytes("\0"))},
+        {"0xFF kept", "\xFF\"\xFF\"", "\xFF" + Lit8("\xFF")},
+        {"end of file inside a literal", "\"ab", Open8("ab")},
+        {"end of file after a backslash", "\"a\\", Open8("a")},
+        {"end of file inside a comment", "A//xy\"z", "A//"},
+    };
+    for (const Case &c : cases) {
+        WorkingCopy copy;
+        ConvertAsciiSource(c.source, copy);
+        EXPECT_EQ(copy.bytes, c.expected) << c.name;
+    }
+}
+
+TEST(ConvertAsciiSource, EachLiteralAddsOneLineFeed) {
+    const std::string source = "Name = \"a\" \"b\"\n\"\" =\n\"c\",\"d\"\n";
+    WorkingCopy copy;
+    ConvertAsciiSource(source, copy);
+    EXPECT_EQ(std::count(copy.bytes.begin(), copy.bytes.end(), '\n'),
+              std::count(source.begin(), source.end(), '\n') + 5);
+}
+
+TEST(ConvertUnicodeSource, WritesTheMarkedForm) {
+    const std::string q = Utf16("\"");
+    const Case cases[] = {
+        {"high byte dropped outside a literal", kBom + "\x01\x41", "A"},
+        {"both bytes kept inside", kBom + q + "\x01\x41" + q, "\"\x01\x41" + EM},
+        {"line feed inside a literal is marked", kBom + Utf16("\"\n\""), "\"" + ZM + LM + EM},
+        {"0x0A bytes of any unit are marked", kBom + q + Bytes("\n\0") + q, "\"" + LM + ZM + EM},
+        {"escaped line feed is marked", kBom + Utf16("\"\\\n\""), "\"" + ZM + "\\" + ZM + LM + EM},
+        {"escaped quote stays inside", kBom + Utf16(R"("\"a")"), Lit8(R"(\"a)")},
+        {"comment emptied", kBom + Utf16("A//x\"y\nB"), "A//\nB"},
+        {"end of file inside a comment", kBom + Utf16("A//x"), "A//"},
+        {"cut quote after a slash opens nothing", kBom + Utf16("/") + "\x01\x22" + Utf16("A"),
+         "/\"A"},
+        {"cut slash after a slash starts no comment",
+         kBom + Utf16("/") + "\x01\x2F" + Utf16("\"a\""), "//" + Lit8("a")},
+        {"odd last byte dropped", kBom + Utf16("A") + "\x42", "A"},
+        {"CR outside a literal kept", kBom + Utf16("A\r\nB"), "A\r\nB"},
+        {"end of file inside a literal", kBom + Utf16("\"a"), Open8("a")},
+    };
+    for (const Case &c : cases) {
+        WorkingCopy copy;
+        EXPECT_TRUE(ConvertUnicodeSource(c.source, copy)) << c.name;
+        EXPECT_EQ(copy.bytes, c.expected) << c.name;
+    }
+    WorkingCopy copy;
+    EXPECT_FALSE(ConvertUnicodeSource("\xFE", copy));
+}
+
+// The lexer relies on the recorded spans to hand out exact literal text.
+TEST(ConvertAsciiSource, RecordsEachCompleteLiteral) {
+    WorkingCopy copy;
+    ConvertAsciiSource("A=\"x\"\"y\\\"\"\n\"open", copy);
+    ASSERT_EQ(copy.literals.size(), 2u);  // the unterminated one is not recorded
+    const LiteralSpan &first = copy.literals[0];
+    const LiteralSpan &second = copy.literals[1];
+    EXPECT_EQ(first.start, 2u);
+    EXPECT_EQ(first.end, 2u + Lit8("x").size() - 1);  // up to the line feed
+    EXPECT_EQ(second.start, first.end + 1);
+    EXPECT_EQ(second.end, second.start + Lit8("y\\\"").size() - 1);
+    EXPECT_EQ(copy.literalTexts.substr(first.textOffset, first.textLength), Bytes("\0x\0\0"));
+    EXPECT_EQ(copy.literalTexts.substr(second.textOffset, second.textLength),
+              Bytes("\0y\0\\\0\"\0\0"));
+}
+
+}  // namespace
+}  // namespace mifkit

@@ -1,0 +1,111 @@
+// The token listing behind `mifkit tokens`, and the tool itself.
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <nlohmann/json.hpp>
+#include <string>
+#include <vector>
+
+#include "lexer/tokens.h"
+#include "tests/test_support.h"
+#include "tools/token_listing.h"
+
+namespace mifkit::tool {
+namespace {
+
+// Windows line ends, a comment holding a quote, adjacent literals, an escaped
+// quote, a Latin-1 letter and a stray byte: every line shown must still be
+// the line of the source.
+const char kSmallFile[] =
+    "// a \"comment\"\r\n"
+    "Name = \"Ab\" \"c\\\"d\"\r\n"
+    "Value = 0x1F, -5, Win9x\r\n"
+    "Unix = Direct-Interface \"\xE9\"\r\n"
+    "\x80";
+
+const char kSmallListing[] =
+    "2\t269\tNAME\n"
+    "2\t268\tEQUAL\n"
+    "2\t258\tQUOTEDSTRING\t\"Ab\"\n"
+    "2\t258\tQUOTEDSTRING\t\"c\\\"d\"\n"
+    "3\t288\tVALUE\n"
+    "3\t268\tEQUAL\n"
+    "3\t260\tUINTEGER\t0x1F\n"
+    "3\t267\tCOMMA\n"
+    "3\t259\tINTEGER\t-5\n"
+    "3\t267\tCOMMA\n"
+    "3\t257\tOS_NAME\t6\n"
+    "4\t257\tOS_NAME\t3\n"
+    "4\t268\tEQUAL\n"
+    "4\t261\tDIRECT_INTERFACE\t\"Direct-Interface\"\n"
+    "4\t258\tQUOTEDSTRING\t\"\xC3\xA9\"\n"
+    "5\t310\tGARBAGE\t\"\\x80\"\n";
+
+class TokenListingTest : public test::TempDirTest {
+protected:
+    std::vector<ListedToken> List(const char *file) {
+        std::vector<ListedToken> tokens;
+        EXPECT_EQ(ListTokens(captured_.ctx, file, tokens), 0);
+        return tokens;
+    }
+
+    // Runs the tool; returns its exit status and standard output.
+    static int Run(const std::string &arguments, std::string &output) {
+        output.clear();
+        std::string command = std::string(MIFKIT_TOOL) + " " + arguments + " 2>/dev/null";
+        FILE *pipe = ::popen(command.c_str(), "r");
+        if (pipe == nullptr) return -1;
+        char buffer[4096];
+        for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
+            output.append(buffer, n);
+        int status = ::pclose(pipe);
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+
+    test::CapturedContext captured_;
+};
+
+TEST_F(TokenListingTest, ListsASmallFile) {
+    WriteFile("small.mif", kSmallFile);
+    EXPECT_EQ(FormatTokenLines(List("small.mif")), kSmallListing);
+}
+
+TEST_F(TokenListingTest, ListsTheExampleFile) {
+    auto tokens = List(MIFKIT_EXAMPLES_DIR "/network_adapter.mif");
+    ASSERT_EQ(tokens.size(), 242u);
+    auto expectAt = [&](size_t i, uint32_t line, int token, const std::string &value) {
+        EXPECT_EQ(tokens[i].line, line) << i;
+        EXPECT_EQ(tokens[i].token, token) << i;
+        EXPECT_EQ(tokens[i].value, value) << i;
+    };
+    expectAt(0, 3, LANGUAGE, "");
+    expectAt(2, 3, QUOTEDSTRING, "en|US|iso8859-1");
+    expectAt(3, 5, START_COMPONENT, "");
+    expectAt(10, 8, QUOTEDSTRING, "the management agent.");  // the second of two adjacent literals
+    expectAt(93, 42, QUOTEDSTRING, "EX-100 Gigabit \\\"Pro\\\"");  // 16 literals before it
+    expectAt(238, 97, INTEGER, "+7");
+    expectAt(241, 99, END_COMPONENT, "");
+}
+
+TEST_F(TokenListingTest, ToolListsTokens) {
+    WriteFile("small.mif", kSmallFile);
+    std::string output;
+    EXPECT_EQ(Run("tokens small.mif", output), 0);
+    EXPECT_EQ(output, kSmallListing);
+    EXPECT_EQ(Run("tokens --json small.mif", output), 0);
+    nlohmann::json list = nlohmann::json::parse(output);
+    ASSERT_EQ(list.size(), 16u);
+    EXPECT_EQ(list[2], (nlohmann::json{{"line", 2}, {"token", 258}, {"name", "QUOTEDSTRING"},
+                                       {"value", "Ab"}}));
+    EXPECT_FALSE(list[0].contains("value"));
+    EXPECT_EQ(list[10]["value"], 6);                  // an OS code is a number
+    EXPECT_EQ(list[14]["value"], "\xC3\xA9");
+    EXPECT_EQ(list[15]["value"], "\xEF\xBF\xBD");  // a stray byte is no UTF-8
+    EXPECT_EQ(Run("tokens missing.mif", output), 1);
+    EXPECT_EQ(output, "");
+    EXPECT_EQ(Run("--help", output), 0);
+    EXPECT_NE(output.find("tokens"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace mifkit::tool
