@@ -16,5 +16,7 @@ write_basic_package_version_file(${PROJECT_BINARY_DIR}/mifkitConfigVersion.cmake
 install(FILES ${PROJECT_BINARY_DIR}/mifkitConfig.cmake ${PROJECT_BINARY_DIR}/mifkitConfigVersion.cmake
   DESTINATION ${MIFKIT_CMAKE_DIR})
 
+# Relative to the .pc file, so that an install under any prefix finds itself.
+file(RELATIVE_PATH MIFKIT_PC_TO_PREFIX "/${CMAKE_INSTALL_LIBDIR}/pkgconfig" "/")
 configure_file(${PROJECT_SOURCE_DIR}/cmake/mifkit.pc.in ${PROJECT_BINARY_DIR}/mifkit.pc @ONLY)
 install(FILES ${PROJECT_BINARY_DIR}/mifkit.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
