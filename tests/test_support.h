@@ -12,6 +12,7 @@
 #include <string_view>
 
 #include "driver/parse_context.h"
+#include "lexer/working_copy.h"
 
 namespace mifkit::test {
 
@@ -56,6 +57,11 @@ protected:
     std::filesystem::path dir_;
     std::filesystem::path previous_;
 };
+
+// The working copy's marks, for writing expected bytes.
+inline const std::string ZM(kZeroMark);
+inline const std::string LM(kLineFeedMark);
+inline const std::string EM(kEndMark);
 
 // Bytes from a string literal that may hold NULs: Bytes("a\0b").
 template <size_t N>

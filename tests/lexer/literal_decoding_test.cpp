@@ -13,11 +13,11 @@ namespace mifkit {
 namespace {
 
 using test::Bytes;
+using test::ZM;
+using test::LM;
+using test::EM;
 using test::Utf16;
 
-const std::string ZM(kZeroMark);
-const std::string LM(kLineFeedMark);
-const std::string EM(kEndMark);
 
 std::string Decode(std::string_view tokenText) {
     std::vector<unsigned char> out(tokenText.size() + 1);

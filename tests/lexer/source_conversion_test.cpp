@@ -1,5 +1,4 @@
 // Encoding detection and both conversions into the working copy, byte for byte.
-#include <algorithm>
 #include <string>
 
 #include "lexer/source_conversion.h"
@@ -11,9 +10,9 @@ namespace {
 using test::Bytes;
 using test::Utf16;
 
-const std::string ZM(kZeroMark);
-const std::string LM(kLineFeedMark);
-const std::string EM = std::string(kEndMark) + "\n";  // end mark and its line feed
+using test::LM;
+using test::ZM;
+const std::string EL = test::EM + "\n";  // end mark and its line feed
 const std::string kBom = "\xFE\xFF";
 
 // An 8-bit literal's marked form: every byte after a zero mark.
@@ -22,7 +21,7 @@ std::string Open8(std::string_view text) {
     for (char c : text) out += ZM + c;
     return out;
 }
-std::string Lit8(std::string_view text) { return Open8(text) + EM; }
+std::string Lit8(std::string_view text) { return Open8(text) + EL; }
 
 struct Case {
     const char *name;
@@ -45,7 +44,7 @@ TEST(DetectSourceEncoding, JudgesByTheFirstTwoBytes) {
 
 TEST(ConvertAsciiSource, WritesTheMarkedForm) {
     const Case cases[] = {
-        {"literal", "Name = \"Ab\"\n", "Name = \"" + ZM + "A" + ZM + "b" + EM + "\n"},
+        {"literal", "Name = \"Ab\"\n", "Name = \"" + ZM + "A" + ZM + "b" + EL + "\n"},
         {"escaped quote stays inside", R"("a\"b")", Lit8(R"(a\"b)")},
         {"comment emptied, its quotes open nothing", "// say \"hi\"\nY", "//\nY"},
         {"slashes inside a literal are text", "\"a//b\"", Lit8("a//b")},
@@ -68,22 +67,14 @@ TEST(ConvertAsciiSource, WritesTheMarkedForm) {
     }
 }
 
-TEST(ConvertAsciiSource, EachLiteralAddsOneLineFeed) {
-    const std::string source = "Name = \"a\" \"b\"\n\"\" =\n\"c\",\"d\"\n";
-    WorkingCopy copy;
-    ConvertAsciiSource(source, copy);
-    EXPECT_EQ(std::count(copy.bytes.begin(), copy.bytes.end(), '\n'),
-              std::count(source.begin(), source.end(), '\n') + 5);
-}
-
 TEST(ConvertUnicodeSource, WritesTheMarkedForm) {
     const std::string q = Utf16("\"");
     const Case cases[] = {
         {"high byte dropped outside a literal", kBom + "\x01\x41", "A"},
-        {"both bytes kept inside", kBom + q + "\x01\x41" + q, "\"\x01\x41" + EM},
-        {"line feed inside a literal is marked", kBom + Utf16("\"\n\""), "\"" + ZM + LM + EM},
-        {"0x0A bytes of any unit are marked", kBom + q + Bytes("\n\0") + q, "\"" + LM + ZM + EM},
-        {"escaped line feed is marked", kBom + Utf16("\"\\\n\""), "\"" + ZM + "\\" + ZM + LM + EM},
+        {"both bytes kept inside", kBom + q + "\x01\x41" + q, "\"\x01\x41" + EL},
+        {"line feed inside a literal is marked", kBom + Utf16("\"\n\""), "\"" + ZM + LM + EL},
+        {"0x0A bytes of any unit are marked", kBom + q + Bytes("\n\0") + q, "\"" + LM + ZM + EL},
+        {"escaped line feed is marked", kBom + Utf16("\"\\\n\""), "\"" + ZM + "\\" + ZM + LM + EL},
         {"escaped quote stays inside", kBom + Utf16(R"("\"a")"), Lit8(R"(\"a)")},
         {"comment emptied", kBom + Utf16("A//x\"y\nB"), "A//\nB"},
         {"end of file inside a comment", kBom + Utf16("A//x"), "A//"},
@@ -102,22 +93,6 @@ TEST(ConvertUnicodeSource, WritesTheMarkedForm) {
     }
     WorkingCopy copy;
     EXPECT_FALSE(ConvertUnicodeSource("\xFE", copy));
-}
-
-// The lexer relies on the recorded spans to hand out exact literal text.
-TEST(ConvertAsciiSource, RecordsEachCompleteLiteral) {
-    WorkingCopy copy;
-    ConvertAsciiSource("A=\"x\"\"y\\\"\"\n\"open", copy);
-    ASSERT_EQ(copy.literals.size(), 2u);  // the unterminated one is not recorded
-    const LiteralSpan &first = copy.literals[0];
-    const LiteralSpan &second = copy.literals[1];
-    EXPECT_EQ(first.start, 2u);
-    EXPECT_EQ(first.end, 2u + Lit8("x").size() - 1);  // up to the line feed
-    EXPECT_EQ(second.start, first.end + 1);
-    EXPECT_EQ(second.end, second.start + Lit8("y\\\"").size() - 1);
-    EXPECT_EQ(copy.literalTexts.substr(first.textOffset, first.textLength), Bytes("\0x\0\0"));
-    EXPECT_EQ(copy.literalTexts.substr(second.textOffset, second.textLength),
-              Bytes("\0y\0\\\0\"\0\0"));
 }
 
 }  // namespace

@@ -12,9 +12,9 @@ namespace mifkit {
 namespace {
 
 using test::Bytes;
+using test::ZM;
+using test::EM;
 
-const std::string ZM(kZeroMark);
-const std::string EM(kEndMark);
 
 struct Lexed {
     int token;
