@@ -46,27 +46,22 @@ void DrainTokens(mifkit::ParseContext &ctx, mifkit::WorkingCopy &&copy) {
     ctx.pool.Release();
 }
 
-void BM_ConvertAscii(benchmark::State &state) {
+// Conversion alone, from 8-bit or UTF-16 text of the same content.
+void BM_Convert(benchmark::State &state, bool unicode) {
     std::string source = SampleMif(static_cast<int>(state.range(0)));
+    if (unicode) source = Utf16Source(source);
     mifkit::WorkingCopy copy;
     for (auto _ : state) {
-        mifkit::ConvertAsciiSource(source, copy);
+        if (unicode)
+            mifkit::ConvertUnicodeSource(source, copy);
+        else
+            mifkit::ConvertAsciiSource(source, copy);
         benchmark::DoNotOptimize(copy.bytes.data());
     }
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * source.size()));
 }
-BENCHMARK(BM_ConvertAscii)->Arg(100)->Arg(1000);
-
-void BM_ConvertUnicode(benchmark::State &state) {
-    std::string source = Utf16Source(SampleMif(static_cast<int>(state.range(0))));
-    mifkit::WorkingCopy copy;
-    for (auto _ : state) {
-        mifkit::ConvertUnicodeSource(source, copy);
-        benchmark::DoNotOptimize(copy.bytes.data());
-    }
-    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * source.size()));
-}
-BENCHMARK(BM_ConvertUnicode)->Arg(100)->Arg(1000);
+BENCHMARK_CAPTURE(BM_Convert, ascii, false)->Arg(100)->Arg(1000);
+BENCHMARK_CAPTURE(BM_Convert, unicode, true)->Arg(100)->Arg(1000);
 
 // Conversion and token cutting together, values allocated from the pool.
 void BM_Tokenize(benchmark::State &state) {

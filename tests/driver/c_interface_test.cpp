@@ -74,7 +74,6 @@ struct Call {
 TEST_F(CInterfaceTest, CallsPrintTheirLinesOnStandardOutput) {
     WriteFile("a.mif", kSource);
     WriteFile("bad.mif", "Name = \"x\"\n @\n");
-    WriteFile("swapped.mif", test::Bytes("\xFF\xFEN\0"));
     const std::string syntaxError = kAscii + "DMI0225  (File: 0 (2): 0: <@>) Syntax Error.\n";
     const Call calls[] = {
         {"a.mif", 0, kAscii},
@@ -82,8 +81,6 @@ TEST_F(CInterfaceTest, CallsPrintTheirLinesOnStandardOutput) {
         {"bad.mif", 1, syntaxError},
         {"bad.mif", 1, syntaxError},  // a failure is not remembered
         {nullptr, 525, "DMI0223  (0,  0, 0, Filename <(null)>) Fatal file error.\n"},
-        {"swapped.mif", 11,
-         "DMI0228  (File 0,  0, 0, Filename <swapped.mif>) Byte swapped Unicode file.\n"},
     };
     for (const Call &call : calls) {
         std::string printed;
