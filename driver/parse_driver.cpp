@@ -1,5 +1,3 @@
-#include <cstring>
-#include <new>
 #include <stdexcept>
 
 #include "driver/diagnostics.h"
