@@ -47,6 +47,12 @@ BlockPool::Chunk *BlockPool::NewChunk(size_t capacity) {
 }
 
 void *BlockPool::Allocate(uint32_t size) {
+    void *block = Bump(size);
+    if (block == nullptr) ++failures_;
+    return block;
+}
+
+void *BlockPool::Bump(uint32_t size) {
     if (FaultDue()) return nullptr;
     size_t need = RoundUp(size == 0 ? 1 : size);
     Chunk *chunk = chunks_;

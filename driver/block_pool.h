@@ -25,6 +25,8 @@ public:
     bool Empty() const { return chunks_ == nullptr; }
     size_t BlockCount() const { return blockCount_; }
     size_t BytesInUse() const { return bytesInUse_; }
+    // Allocations refused so far, over the pool's life.
+    uint64_t FailureCount() const { return failures_; }
 
     // Test hook: the nth allocation from now (1 = the next) returns null;
     // with `repeat` every later one does too. 0 switches the fault off.
@@ -34,6 +36,7 @@ private:
     struct Chunk;
 
     bool FaultDue();
+    void *Bump(uint32_t size);
     Chunk *NewChunk(size_t capacity);
 
     Chunk *chunks_ = nullptr;  // newest first; allocations bump in the newest
@@ -41,6 +44,7 @@ private:
     size_t bytesInUse_ = 0;
     uint64_t faultCountdown_ = 0;
     bool faultRepeats_ = false;
+    uint64_t failures_ = 0;
 };
 
 }  // namespace mifkit

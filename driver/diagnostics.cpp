@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "driver/message_catalogue.h"
+#include "database/token_value.h"
 #include "driver/parse_context.h"
 
 namespace mifkit {
@@ -50,9 +51,19 @@ int ReportMessage(ParseContext &ctx, uint32_t number, uint32_t /*fileNumber*/, u
     return 0;
 }
 
+int ReportAtToken(ParseContext &ctx, uint32_t number, uint32_t third) {
+    return ReportMessage(ctx, number, kFileNumber, ctx.lexer.lineNumber, third,
+                         ctx.lexer.tokenText.c_str());
+}
+
+int ReportLiteralText(ParseContext &ctx, uint32_t number, const CountedString &text) {
+    // The bytes go out as a C string: UTF-16BE text of Latin letters stops at
+    // its first zero byte. The block's trailing zeros end it safely.
+    return ReportMessage(ctx, number, kFileNumber, 0, 0, text.Chars());
+}
+
 void ReportSyntaxError(ParseContext &ctx, const char * /*ignored*/) {
-    ReportMessage(ctx, kSyntaxErrorMessage, kFileNumber, ctx.lexer.lineNumber, 0,
-                  ctx.lexer.tokenText.c_str());
+    ReportAtToken(ctx, kSyntaxErrorMessage);
     ctx.diagnostics.errorSeen = 1;
 }
 

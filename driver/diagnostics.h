@@ -9,6 +9,7 @@
 namespace mifkit {
 
 struct ParseContext;
+struct CountedString;
 
 // Reports a message. `line` is as the lexer counts it (0 when no line
 // applies); the literal count is subtracted to give the source line. The
@@ -23,6 +24,14 @@ void PrintMessage(ParseContext &ctx, uint32_t number, uint32_t fileNumber, uint3
 // The line PrintMessage prints.
 std::string FormatMessage(uint32_t number, uint32_t fileNumber, uint32_t line, uint32_t third,
                           const char *text);
+
+// Reports a message at the lexer's current line and token text: the form
+// every builder operation uses.
+int ReportAtToken(ParseContext &ctx, uint32_t number, uint32_t third = 0);
+
+// Reports a message with no line and a UTF-16BE text passed on as its
+// bytes, as a value checked after its token has gone by.
+int ReportLiteralText(ParseContext &ctx, uint32_t number, const CountedString &text);
 
 // Message 225 at the lexer's line and token; sets ErrorSeen.
 void ReportSyntaxError(ParseContext &ctx, const char *ignored);

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "database/builder_state.h"
 #include "database/parse_state.h"
 #include "driver/block_pool.h"
 #include "driver/output_sink.h"
@@ -37,6 +38,7 @@ struct ParseContext {
     std::optional<std::string> loadedFileName;
     BlockPool pool;
     ParseState state{};
+    BuilderState builder;
     DiagnosticState diagnostics;
     uint32_t unicodeSource = 0;  // the last conversion read UTF-16
     LexerState lexer;
@@ -46,11 +48,16 @@ struct ParseContext {
 // usable. A repeated call with the loaded name returns 0 at once.
 int ParseFile(ParseContext &ctx, const char *fileName);
 
+// Parses source bytes held in memory; `name` stands for them in messages.
+// The database of any earlier parse is released first.
+int ParseBytes(ParseContext &ctx, const std::string &source, const char *name = "(buffer)");
+
 // Releases the database and forgets the loaded name. Returns 0.
 int ShutdownParser(ParseContext &ctx);
 
 // Converts a source and readies the lexer on it, without running the
 // grammar: the first half of a parse, also used to list tokens.
 int OpenSource(ParseContext &ctx, const char *fileName);
+int OpenSourceBytes(ParseContext &ctx, const char *name, const std::string &source);
 
 }  // namespace mifkit

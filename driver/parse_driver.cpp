@@ -15,6 +15,7 @@ constexpr int kFatalFileError = 525;
 // Everything a parse starts from, except the lexer, which OpenSource readies.
 void ResetParseState(ParseContext &ctx) {
     ctx.state = ParseState{};
+    ctx.builder.Reset();
     ctx.diagnostics.abortParse = 0;
     ctx.diagnostics.errorSeen = 0;
     ResetStatusHistory(ctx);
@@ -28,6 +29,36 @@ int FailureStatus(const ParseContext &ctx, int grammarStatus) {
     return newest != 0 ? newest : 1;
 }
 
+// Runs the grammar over an opened source. A block the pool refused is a
+// record or a literal missing from the database, so a parse that met one
+// never counts as a success, even where no operation could report it.
+int ParseOpenedSource(ParseContext &ctx, uint64_t poolFailuresBefore) {
+    int grammarStatus = RunGrammar(ctx);
+    bool complete = ctx.pool.FailureCount() == poolFailuresBefore;
+    if (grammarStatus == 0 && ctx.diagnostics.errorSeen != 1 && complete) return 0;
+    return FailureStatus(ctx, grammarStatus);
+}
+
+// A whole parse of the source that `open` readies, with the remembered name
+// kept only when it succeeds.
+template <typename Open>
+int RunParse(ParseContext &ctx, const char *fileName, Open open) {
+    if (ctx.loadedFileName) ShutdownParser(ctx);
+    try {
+        if (fileName != nullptr) ctx.loadedFileName = fileName;
+        uint64_t poolFailures = ctx.pool.FailureCount();
+        int status = open();
+        if (status == 0) status = ParseOpenedSource(ctx, poolFailures);
+        if (status != 0) ctx.loadedFileName.reset();
+        return status;
+    } catch (const std::exception &) {
+        // Out of memory outside the pool (the source, the working copy):
+        // no parse, and nothing escapes to a C caller.
+        ctx.loadedFileName.reset();
+        return kFatalFileError;
+    }
+}
+
 }  // namespace
 
 int OpenSource(ParseContext &ctx, const char *fileName) {
@@ -39,25 +70,25 @@ int OpenSource(ParseContext &ctx, const char *fileName) {
     return 0;
 }
 
+int OpenSourceBytes(ParseContext &ctx, const char *name, const std::string &source) {
+    ResetParseState(ctx);
+    WorkingCopy copy;
+    int status = PrepareWorkingCopyFromBytes(ctx, name, source, copy);
+    if (status != 0) return status;
+    ResetLexer(ctx, std::move(copy));
+    return 0;
+}
+
 int ParseFile(ParseContext &ctx, const char *fileName) {
     if (ctx.loadedFileName && fileName != nullptr && *ctx.loadedFileName == fileName) return 0;
-    if (ctx.loadedFileName) ShutdownParser(ctx);
-    try {
-        if (fileName != nullptr) ctx.loadedFileName = fileName;
-        int status = OpenSource(ctx, fileName);
-        if (status == 0) {
-            int grammarStatus = RunGrammar(ctx);
-            if (grammarStatus == 0 && ctx.diagnostics.errorSeen != 1) return 0;
-            status = FailureStatus(ctx, grammarStatus);
-        }
-        ctx.loadedFileName.reset();
-        return status;
-    } catch (const std::exception &) {
-        // Out of memory outside the pool (the source, the working copy):
-        // no parse, and nothing escapes to a C caller.
-        ctx.loadedFileName.reset();
-        return kFatalFileError;
-    }
+    return RunParse(ctx, fileName, [&] { return OpenSource(ctx, fileName); });
+}
+
+int ParseBytes(ParseContext &ctx, const std::string &source, const char *name) {
+    // Bytes have no name to remember: every call parses.
+    ShutdownParser(ctx);
+    int status = RunParse(ctx, nullptr, [&] { return OpenSourceBytes(ctx, name, source); });
+    return status;
 }
 
 int ShutdownParser(ParseContext &ctx) {
@@ -65,6 +96,7 @@ int ShutdownParser(ParseContext &ctx) {
     // repeated name nor a query can reach released memory.
     ctx.loadedFileName.reset();
     ctx.state = ParseState{};
+    ctx.builder.Reset();
     ctx.lexer.current = CurrentTokenValue{};
     ctx.pool.Release();
     return 0;

@@ -27,10 +27,17 @@ int WriteWorkingCopy(ParseContext &ctx, const WorkingCopy &copy) {
 
 int PrepareWorkingCopy(ParseContext &ctx, const char *sourceName, WorkingCopy &copy) {
     std::string source;
-    SourceEncoding encoding = kUnreadableSource;
-    if (sourceName != nullptr && platform::ReadWholeFile(sourceName, source, kMaxSourceBytes))
-        encoding = DetectSourceEncoding(source);
+    if (sourceName == nullptr || !platform::ReadWholeFile(sourceName, source, kMaxSourceBytes)) {
+        ReportMessage(ctx, kFatalFileMessage, 0, 0, 0, sourceName);
+        return kFatalFileError;
+    }
+    return PrepareWorkingCopyFromBytes(ctx, sourceName, source, copy);
+}
 
+int PrepareWorkingCopyFromBytes(ParseContext &ctx, const char *sourceName, const std::string &source,
+                                WorkingCopy &copy) {
+    SourceEncoding encoding =
+        source.size() <= kMaxSourceBytes ? DetectSourceEncoding(source) : kUnreadableSource;
     switch (encoding) {
     case kUtf16Source: {
         ctx.sink("performing Unicode conversion...\n\t");

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "lexer/working_copy.h"
 
 namespace mifkit {
@@ -11,5 +13,10 @@ struct ParseContext;
 // working-copy path when it has one. Returns 0, 525 when a file cannot be
 // read or written, or 11 for a byte-swapped UTF-16 source.
 int PrepareWorkingCopy(ParseContext &ctx, const char *sourceName, WorkingCopy &copy);
+
+// The same for source bytes already in memory; `sourceName` only names them
+// in messages.
+int PrepareWorkingCopyFromBytes(ParseContext &ctx, const char *sourceName, const std::string &source,
+                                WorkingCopy &copy);
 
 }  // namespace mifkit

@@ -7,10 +7,12 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
 #include <fstream>
 #include <string>
 #include <string_view>
 
+#include "database/records.h"
 #include "driver/parse_context.h"
 #include "lexer/working_copy.h"
 
@@ -77,6 +79,53 @@ inline std::string Utf16(std::string_view ascii) {
         out += c;
     }
     return out;
+}
+
+// A parse of MIF text held in memory: its result, the diagnostic lines it
+// printed (without the conversion's progress lines) and the database.
+struct ParsedText {
+    int status = 0;
+    std::string diagnostics;
+    std::unique_ptr<CapturedContext> parser = std::make_unique<CapturedContext>();
+
+    const ParseState &state() const { return parser->ctx.state; }
+    ParseContext &ctx() { return parser->ctx; }
+};
+
+inline std::string WithoutProgress(std::string printed) {
+    for (const char *progress : {"performing ASCII conversion...\n\tdone\n",
+                                 "performing Unicode conversion...\n\tdone\n"}) {
+        std::string_view head(progress);
+        if (printed.compare(0, head.size(), head) == 0) return printed.substr(head.size());
+    }
+    return printed;
+}
+
+// Parses `source`; `failAllocation` makes that allocation (1 = the first)
+// of the parse fail.
+inline ParsedText ParseText(const std::string &source, uint64_t failAllocation = 0) {
+    ParsedText parsed;
+    parsed.parser->ctx.pool.SimulateFault(failAllocation);
+    parsed.status = ParseBytes(parsed.parser->ctx, source);
+    parsed.diagnostics = WithoutProgress(parsed.parser->Take());
+    return parsed;
+}
+
+// A UTF-16 text of a 16-bit counted string, as ASCII: "Ab" for 00 41 00 62
+// 00 00. Units above 0xFF show as '?'.
+inline std::string Ascii(const CountedString *text) {
+    if (text == nullptr) return "(null)";
+    std::string out;
+    for (uint32_t i = 0; i + 3 < text->length; i += 2) {
+        unsigned char high = text->Bytes()[i], low = text->Bytes()[i + 1];
+        out += high == 0 ? static_cast<char>(low) : '?';
+    }
+    return out;
+}
+
+// The 64-bit value of a record's two words.
+inline uint64_t Wide(const WideWords &words) {
+    return (uint64_t{words.high} << 32) | words.low;
 }
 
 }  // namespace mifkit::test

@@ -1,0 +1,184 @@
+// Attributes, and the ID and Pragma statements that attributes, groups,
+// tables and the component share.
+#include "database/builder_support.h"
+#include "database/builders.h"
+#include "database/numeric_conversion.h"
+
+namespace mifkit {
+
+namespace {
+
+// The open attribute when its statements may change it, else null.
+Attribute *OpenAttribute(ParseContext &ctx) {
+    return ctx.builder.refused.attribute ? nullptr : ctx.state.currentAttribute;
+}
+
+// Counts the non-zero IDs of the current group's attributes; built once per
+// group, then kept current by SetId, the only writer of IDs.
+IdIndex &AttributeIds(ParseContext &ctx, const Group &group) {
+    IdIndex &index = ctx.builder.indexes.attributeIds;
+    if (index.owner != &group) {
+        index.owner = &group;
+        index.counts.clear();
+        for (const Attribute *a = group.attributes; a != nullptr; a = a->next)
+            if (a->id != 0) ++index.counts[a->id];
+    }
+    return index;
+}
+
+// Groups and tables of a component share one ID space.
+IdIndex &GroupTableIds(ParseContext &ctx, const Component &component) {
+    IdIndex &index = ctx.builder.indexes.groupTableIds;
+    if (index.owner != &component) {
+        index.owner = &component;
+        index.counts.clear();
+        for (const Group *g = component.groups; g != nullptr; g = g->next)
+            if (g->id != 0) ++index.counts[g->id];
+        for (const Table *t = component.tables; t != nullptr; t = t->next)
+            if (t->id != 0) ++index.counts[t->id];
+    }
+    return index;
+}
+
+// Stores `id` in a record and tells whether no other record of the index
+// holds it. The record's own ID was 0 until now, so the index counts others.
+bool StoreUniqueId(IdIndex *index, uint32_t &field, uint32_t id) {
+    field = id;
+    if (index == nullptr) return true;
+    return index->counts[id]++ == 0;
+}
+
+}  // namespace
+
+int CompareCountedStrings(const CountedString *a, const CountedString *b) {
+    return a != nullptr && b != nullptr && CountedStringsEqual(a, b) ? 0 : 1;
+}
+
+int BeginAttribute(ParseContext &ctx) {
+    ParseState &s = ctx.state;
+    ctx.builder.refused.attribute = true;  // until the attribute exists
+    if (ctx.builder.refused.group || s.currentGroup == nullptr) return 0;
+    auto *attribute = NewRecord<Attribute>(ctx);
+    if (s.currentAttribute != nullptr) {
+        if (attribute == nullptr) return MemoryFault(ctx, 2020);
+        s.currentAttribute->next = attribute;
+    } else {
+        if (attribute == nullptr) return MemoryFault(ctx, 2019);
+        s.currentGroup->attributes = attribute;
+    }
+    s.currentAttribute = attribute;
+    s.inAttribute = 1;
+    ctx.builder.refused.attribute = false;
+    return 0;
+}
+
+int SetAttributeName(ParseContext &ctx, CountedString *literal) {
+    if (Attribute *attribute = OpenAttribute(ctx)) attribute->name = literal;
+    return 0;
+}
+
+int SetId(ParseContext &ctx, CountedString *number) {
+    ParseState &s = ctx.state;
+    const RefusedConstructs &refused = ctx.builder.refused;
+    if (refused.table || refused.group || refused.attribute) return 0;
+    uint32_t id = ParseUnsignedNumber(NumberText(number));
+    if (id == 0) return Refuse(ctx, 242, 1073);
+    IdIndex *shared = s.currentComponent != nullptr ? &GroupTableIds(ctx, *s.currentComponent) : nullptr;
+    if (s.inTable == 1) {
+        Table *table = s.currentTable;
+        if (table->idGiven == 1) return Refuse(ctx, 170, 1032);
+        table->idGiven = 1;
+        if (!StoreUniqueId(shared, table->id, id)) return Refuse(ctx, 241, 1070, id);
+    } else if (s.inAttribute == 1) {
+        Attribute *attribute = s.currentAttribute;
+        if (attribute->idGiven == 1) return Refuse(ctx, 135, 1033, id);
+        attribute->idGiven = 1;
+        IdIndex *ids = s.currentGroup != nullptr && s.currentGroup->attributes != nullptr
+                           ? &AttributeIds(ctx, *s.currentGroup)
+                           : nullptr;
+        if (!StoreUniqueId(ids, attribute->id, id)) return Refuse(ctx, 239, 1071, id);
+    } else if (s.inGroup == 1) {
+        Group *group = s.currentGroup;
+        if (group->idGiven == 1) return Refuse(ctx, 189, 1034);
+        group->idGiven = 1;
+        if (!StoreUniqueId(shared, group->id, id)) return Refuse(ctx, 240, 1072, id);
+    }
+    return 0;
+}
+
+int SetAttributeAccess(ParseContext &ctx, uint32_t access) {
+    if (Attribute *attribute = OpenAttribute(ctx)) attribute->access = access;
+    return 0;
+}
+
+int SetAttributeStorage(ParseContext &ctx, uint32_t storage) {
+    if (Attribute *attribute = OpenAttribute(ctx)) attribute->storage = storage;
+    return 0;
+}
+
+int SetAttributeType(ParseContext &ctx, uint32_t type, CountedString *argument) {
+    Attribute *attribute = OpenAttribute(ctx);
+    if (attribute == nullptr) return 0;
+    attribute->type = type;
+    attribute->typeGiven = 1;
+    if (type == kNamedEnumeration) {
+        // A missing name (the pool ran dry) finds nothing, as an unknown one.
+        attribute->enumerationName = argument;
+        attribute->namedEnumeration = FindEnumerationByName(ctx, argument);
+        if (attribute->namedEnumeration == nullptr) {
+            Refuse(ctx, 234, 0);
+            ctx.diagnostics.abortParse = 1;
+            return 1039;
+        }
+        return 0;
+    }
+    if (argument != nullptr) attribute->size = ParseUnsignedNumber(NumberText(argument));
+    return 0;
+}
+
+int SetAttributeValue(ParseContext &ctx, uint32_t form, TokenValue *value) {
+    if (ctx.builder.refused.attribute) return 0;
+    Attribute *attribute = ctx.state.currentAttribute;
+    if (attribute == nullptr) return 1042;
+    if (attribute->typeGiven == 0) return Refuse(ctx, 235, 1043);
+    attribute->valueForm = form;
+    switch (form) {
+    case 1:
+        attribute->access = 4;
+        return 0;
+    case 2:
+        attribute->valueUnknown = 1;
+        return 0;
+    default:
+        attribute->pendingValue = value;
+        return ConvertAttributeValue(ctx);
+    }
+}
+
+int SetPragma(ParseContext &ctx, CountedString *literal) {
+    ParseState &s = ctx.state;
+    const RefusedConstructs &refused = ctx.builder.refused;
+    if (refused.attribute || refused.group) return 0;
+    if (s.inAttribute == 1) {
+        if (s.currentAttribute->pragma != nullptr) return Refuse(ctx, 135, 1082);
+        s.currentAttribute->pragma = literal;
+        return 0;
+    }
+    if (s.inGroup == 1) {
+        if (s.currentGroup->pragma != nullptr) return Refuse(ctx, 189, 1035);
+        s.currentGroup->pragma = literal;
+        return 0;
+    }
+    if (s.inComponent == 0) return 1036;
+    if (s.currentComponent->pragma != nullptr) return Refuse(ctx, 156, 1037);
+    s.currentComponent->pragma = literal;
+    return 0;
+}
+
+int LeaveAttribute(ParseContext &ctx) {
+    ctx.state.inAttribute = 0;
+    ctx.builder.refused.attribute = false;
+    return 0;
+}
+
+}  // namespace mifkit

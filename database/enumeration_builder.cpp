@@ -1,0 +1,180 @@
+// Enumerations at component level and inside an attribute's Type statement,
+// and the lookups that value conversion runs over them.
+#include "database/builder_support.h"
+#include "database/builders.h"
+#include "database/numeric_conversion.h"
+
+namespace mifkit {
+
+namespace {
+
+// Below this many elements a walk is cheaper than building an index.
+constexpr size_t kIndexedEnumerationSize = 16;
+
+// The enumeration the Name, element and end statements address, or null
+// when its start was refused and they must touch nothing.
+Enumeration *AddressedEnumeration(ParseContext &ctx) {
+    if (ctx.builder.refused.enumeration) return nullptr;
+    ParseState &s = ctx.state;
+    if (s.inAttributeEnumeration == 0) return s.currentEnumeration;
+    return s.currentAttribute != nullptr ? s.currentAttribute->ownEnumeration : nullptr;
+}
+
+int RefuseEnumeration(ParseContext &ctx, int status) {
+    ctx.builder.refused.enumeration = true;
+    return status;
+}
+
+// The element index of an enumeration, built on first use and again if its
+// elements were replaced.
+const ElementIndex *IndexOf(ParseContext &ctx, const Enumeration *enumeration) {
+    size_t count = 0;
+    for (const EnumElement *e = enumeration->elements; e != nullptr && count < kIndexedEnumerationSize;
+         e = e->next)
+        ++count;
+    if (count < kIndexedEnumerationSize) return nullptr;
+    ElementIndex &index = ctx.builder.indexes.elements[enumeration];
+    if (index.head == enumeration->elements) return &index;
+    index = ElementIndex{};
+    index.head = enumeration->elements;
+    for (EnumElement *e = enumeration->elements; e != nullptr; e = e->next) {
+        if (e->text != nullptr) index.byText.emplace(CountedKey(e->text), e);
+        index.byValue.emplace(e->value, e);
+    }
+    return &index;
+}
+
+}  // namespace
+
+int BeginEnumeration(ParseContext &ctx) {
+    ParseState &s = ctx.state;
+    ctx.builder.refused.enumeration = false;
+    if (s.currentComponent == nullptr) return RefuseEnumeration(ctx, 1016);
+    s.inAttributeEnumeration = 0;
+    auto *enumeration = NewRecord<Enumeration>(ctx);
+    if (s.currentEnumeration != nullptr) {
+        if (enumeration == nullptr) return RefuseEnumeration(ctx, MemoryFault(ctx, 2015));
+        s.currentEnumeration->next = enumeration;
+    } else {
+        if (enumeration == nullptr) return RefuseEnumeration(ctx, MemoryFault(ctx, 2016));
+        s.currentComponent->enumerations = enumeration;
+    }
+    s.currentEnumeration = enumeration;
+    return 0;
+}
+
+int BeginAttributeEnumeration(ParseContext &ctx) {
+    ParseState &s = ctx.state;
+    ctx.builder.refused.enumeration = false;
+    if (ctx.builder.refused.attribute) return RefuseEnumeration(ctx, 0);
+    if (s.currentComponent == nullptr) return RefuseEnumeration(ctx, 1017);
+    if (s.currentAttribute == nullptr) return RefuseEnumeration(ctx, 1018);
+    if (s.currentAttribute->ownEnumeration != nullptr) return RefuseEnumeration(ctx, 1019);
+    auto *enumeration = NewRecord<Enumeration>(ctx);
+    if (enumeration == nullptr) return RefuseEnumeration(ctx, MemoryFault(ctx, 2014));
+    s.currentAttribute->ownEnumeration = enumeration;
+    s.inAttributeEnumeration = 1;
+    s.currentAttribute->type = kOwnEnumeration;
+    s.currentAttribute->typeGiven = 1;
+    enumeration->name = MakeEnumerationName(ctx);
+    if (enumeration->name == nullptr) return MemoryFault(ctx, 2013);
+    return 0;
+}
+
+CountedString *MakeEnumerationName(ParseContext &ctx) {
+    char *letters = ctx.builder.enumerationCounter;
+    for (int i = 2; i >= 0; --i) {
+        if (letters[i] < 'Z') {
+            ++letters[i];
+            break;
+        }
+        letters[i] = 'A';
+    }
+    const char name[8] = {'l', 'e', 'n', 'u', 'm', letters[0], letters[1], letters[2]};
+    constexpr uint32_t kCount = 2 * sizeof name + 2;
+    auto *text = static_cast<CountedString *>(ctx.pool.Allocate(CountedStringBlockSize(kCount)));
+    if (text == nullptr) return nullptr;
+    text->length = kCount;
+    for (size_t i = 0; i < sizeof name; ++i) text->Bytes()[2 * i + 1] = static_cast<unsigned char>(name[i]);
+    return text;
+}
+
+int SetEnumerationName(ParseContext &ctx, CountedString *literal) {
+    Enumeration *enumeration = AddressedEnumeration(ctx);
+    if (enumeration != nullptr) enumeration->name = literal;
+    return 0;
+}
+
+int AddEnumElement(ParseContext &ctx, CountedString *number, CountedString *literal) {
+    ParseState &s = ctx.state;
+    if (AddressedEnumeration(ctx) == nullptr) return 0;
+    auto *element = NewRecord<EnumElement>(ctx);
+    if (s.elementList != nullptr) {
+        if (element == nullptr) return MemoryFault(ctx, 2007);
+        s.elementTail->next = element;
+    } else {
+        if (element == nullptr) return MemoryFault(ctx, 2008);
+        s.elementList = element;
+    }
+    s.elementTail = element;
+    element->value = static_cast<int32_t>(ParseSignedNumber(NumberText(number)));
+    element->text = literal;
+    return 0;
+}
+
+int EndEnumeration(ParseContext &ctx) {
+    Enumeration *enumeration = AddressedEnumeration(ctx);
+    ctx.builder.refused.enumeration = false;
+    if (enumeration == nullptr) return 0;
+    enumeration->elements = ctx.state.elementList;
+    ctx.state.elementList = nullptr;
+    return 0;
+}
+
+int LeaveEnumeration(ParseContext &ctx) {
+    ctx.state.inAttributeEnumeration = 0;
+    return 0;
+}
+
+Enumeration *FindEnumerationByName(ParseContext &ctx, const CountedString *name) {
+    const Component *component = ctx.state.currentComponent;
+    if (component == nullptr || name == nullptr) return nullptr;
+    // Component-level enumerations are complete before any attribute names
+    // one, so each is indexed once, in list order: the first of a name wins.
+    FirstByText<Enumeration> &index = ctx.builder.indexes.enumerations;
+    if (index.owner != component) index = FirstByText<Enumeration>{component, nullptr, {}};
+    for (Enumeration *e = index.last != nullptr ? index.last->next : component->enumerations;
+         e != nullptr; e = e->next) {
+        if (e->name != nullptr) index.first.emplace(CountedKey(e->name), e);
+        index.last = e;
+    }
+    auto found = index.first.find(CountedKey(name));
+    return found != index.first.end() ? found->second : nullptr;
+}
+
+EnumElement *FindEnumElementByName(ParseContext &ctx, const CountedString *literal,
+                                   const Enumeration *enumeration) {
+    if (enumeration == nullptr || literal == nullptr) return nullptr;
+    if (const ElementIndex *index = IndexOf(ctx, enumeration)) {
+        auto found = index->byText.find(CountedKey(literal));
+        return found != index->byText.end() ? found->second : nullptr;
+    }
+    for (EnumElement *e = enumeration->elements; e != nullptr; e = e->next)
+        if (CompareCountedStrings(e->text, literal) == 0) return e;
+    return nullptr;
+}
+
+EnumElement *FindEnumElementByValue(ParseContext &ctx, const CountedString *number,
+                                    const Enumeration *enumeration) {
+    if (enumeration == nullptr) return nullptr;
+    auto value = static_cast<int32_t>(ParseSignedNumber(NumberText(number)));
+    if (const ElementIndex *index = IndexOf(ctx, enumeration)) {
+        auto found = index->byValue.find(value);
+        return found != index->byValue.end() ? found->second : nullptr;
+    }
+    for (EnumElement *e = enumeration->elements; e != nullptr; e = e->next)
+        if (e->value == value) return e;
+    return nullptr;
+}
+
+}  // namespace mifkit

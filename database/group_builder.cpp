@@ -1,0 +1,182 @@
+// Groups inside and outside the component, their Name, Class and Key
+// statements, the end-of-group checks and the templates tables find by class.
+#include <algorithm>
+#include <vector>
+
+#include "database/builder_support.h"
+#include "database/builders.h"
+#include "database/numeric_conversion.h"
+
+namespace mifkit {
+
+namespace {
+
+int RefuseGroup(ParseContext &ctx, int status) {
+    ctx.builder.refused.group = true;
+    return status;
+}
+
+// The open group when its statements may change it, else null.
+Group *OpenGroup(ParseContext &ctx) {
+    return ctx.builder.refused.group ? nullptr : ctx.state.currentGroup;
+}
+
+// Orders the group's attributes by ascending ID. Equal IDs arise only from
+// refused duplicates, in a parse that has already failed; a stable sort keeps
+// them in file order.
+void SortGroupAttributes(Group &group) {
+    std::vector<Attribute *> attributes;
+    for (Attribute *a = group.attributes; a != nullptr; a = a->next) attributes.push_back(a);
+    std::stable_sort(attributes.begin(), attributes.end(),
+                     [](const Attribute *a, const Attribute *b) { return a->id < b->id; });
+    Attribute **link = &group.attributes;
+    for (Attribute *a : attributes) {
+        *link = a;
+        link = &a->next;
+    }
+    *link = nullptr;
+    group.attributeCount = static_cast<uint32_t>(attributes.size());
+}
+
+// Indexes the groups of one list that were added since the last lookup, so
+// that each group is indexed once; the first of a class wins.
+Group *FindInList(FirstByText<Group> &index, const void *owner, Group *head, const CountedString *className) {
+    if (index.owner != owner) index = FirstByText<Group>{owner, nullptr, {}};
+    for (Group *g = index.last != nullptr ? index.last->next : head; g != nullptr; g = g->next) {
+        if (g->className != nullptr) index.first.emplace(CountedKey(g->className), g);
+        index.last = g;
+    }
+    auto found = index.first.find(CountedKey(className));
+    return found != index.first.end() ? found->second : nullptr;
+}
+
+}  // namespace
+
+int BeginGroup(ParseContext &ctx) {
+    ParseState &s = ctx.state;
+    ctx.builder.refused.group = false;
+    auto *group = NewRecord<Group>(ctx);
+    if (s.currentComponent != nullptr) {
+        if (s.currentGroup != nullptr) {
+            if (group == nullptr) return RefuseGroup(ctx, MemoryFault(ctx, 2024));
+            s.currentGroup->next = group;
+        } else {
+            if (group == nullptr) return RefuseGroup(ctx, MemoryFault(ctx, 2023));
+            s.currentComponent->groups = group;
+        }
+        s.currentGroup = group;
+    } else if (s.topGroupList != nullptr) {
+        if (s.componentBegun != nullptr) return RefuseGroup(ctx, Refuse(ctx, 236, 1069));
+        if (group == nullptr) return RefuseGroup(ctx, MemoryFault(ctx, 2026));
+        s.topGroupTail->next = group;
+        s.currentGroup = s.topGroupTail = group;
+    } else {
+        if (s.language == nullptr) s.language = MakeDefaultLanguage(ctx);
+        if (group == nullptr) return RefuseGroup(ctx, MemoryFault(ctx, 2025));
+        s.topGroupList = group;
+        s.currentGroup = s.topGroupTail = group;
+    }
+    s.inGroup = 1;
+    return 0;
+}
+
+int SetGroupName(ParseContext &ctx, CountedString *literal) {
+    Group *group = OpenGroup(ctx);
+    if (group == nullptr) return 0;
+    if (group->name != nullptr) return Refuse(ctx, 189, 1027);
+    group->name = literal;
+    return 0;
+}
+
+int SetClass(ParseContext &ctx, CountedString *literal) {
+    ParseState &s = ctx.state;
+    if (ctx.builder.refused.table || ctx.builder.refused.group) return 0;
+    if (s.inTable == 1) {
+        Table *table = s.currentTable;
+        if (table->className != nullptr) return Refuse(ctx, 170, 1028);
+        table->className = literal;
+        Group *found = FindTemplateByClass(ctx, literal);
+        if (found == nullptr) {
+            Refuse(ctx, 233, 0);
+            ctx.diagnostics.abortParse = 1;
+            return 1029;
+        }
+        if (found->keys == nullptr) {
+            Refuse(ctx, 174, 0);
+            ctx.diagnostics.abortParse = 1;
+            return 1081;
+        }
+        table->templateGroup = found;
+        return 0;
+    }
+    if (s.inGroup == 1) {
+        if (s.currentGroup->className != nullptr) return Refuse(ctx, 189, 1030);
+        s.currentGroup->className = literal;
+        return 0;
+    }
+    return 1031;
+}
+
+Group *FindTemplateByClass(ParseContext &ctx, const CountedString *className) {
+    if (className == nullptr) return nullptr;
+    ParseState &s = ctx.state;
+    BuilderIndexes &indexes = ctx.builder.indexes;
+    if (Group *top = FindInList(indexes.topTemplates, s.topGroupList, s.topGroupList, className))
+        return top;
+    if (s.currentComponent == nullptr) return nullptr;
+    return FindInList(indexes.componentTemplates, s.currentComponent, s.currentComponent->groups,
+                      className);
+}
+
+int AddKeyAttribute(ParseContext &ctx, CountedString *number) {
+    ParseState &s = ctx.state;
+    Group *group = OpenGroup(ctx);
+    if (group == nullptr) return 0;
+    if (group->keyStatementDone == 1) return Refuse(ctx, 189, 1040);
+    uint32_t id = ParseUnsignedNumber(NumberText(number));
+    BuilderIndexes &indexes = ctx.builder.indexes;
+    if (indexes.keyOwner != group) {
+        indexes.keyOwner = group;
+        indexes.keys.clear();
+        for (const KeyEntry *k = group->keys; k != nullptr; k = k->next) indexes.keys[k->attributeId] = true;
+    }
+    auto *entry = NewRecord<KeyEntry>(ctx);
+    if (group->keys == nullptr) {
+        if (entry == nullptr) return MemoryFault(ctx, 2006);
+        group->keys = entry;
+    } else {
+        if (indexes.keys.count(id) != 0) return Refuse(ctx, 176, 1041);
+        if (entry == nullptr) return MemoryFault(ctx, 2005);
+        s.keyTail->next = entry;
+    }
+    s.keyTail = entry;
+    entry->attributeId = id;
+    indexes.keys[id] = true;
+    return 0;
+}
+
+int MarkGroupKeyed(ParseContext &ctx) {
+    if (Group *group = OpenGroup(ctx)) group->keyStatementDone = 1;
+    return 0;
+}
+
+int EndGroup(ParseContext &ctx) {
+    Group *group = OpenGroup(ctx);
+    if (group == nullptr) return 0;  // refused at its start: nothing to check
+    if (group->name == nullptr) return Refuse(ctx, 179, 1004);
+    if (group->className == nullptr) return Refuse(ctx, 181, 1005);
+    if (group->attributes == nullptr) return Refuse(ctx, 231, 1006);
+    if (group->idGiven == 0 && group->keys == nullptr) return Refuse(ctx, 232, 1007);
+    SortGroupAttributes(*group);
+    return 0;
+}
+
+int LeaveGroup(ParseContext &ctx) {
+    ctx.state.currentAttribute = nullptr;
+    ctx.state.inGroup = 0;
+    ctx.builder.refused.group = false;
+    ctx.builder.refused.attribute = false;
+    return 0;
+}
+
+}  // namespace mifkit

@@ -1,0 +1,26 @@
+// Literal pieces collect while the grammar reads adjacent quoted strings and
+// are joined, with their escapes resolved, when the statement that uses the
+// literal is reduced.
+#pragma once
+
+#include "database/token_value.h"
+
+namespace mifkit {
+
+struct ParseContext;
+
+// Appends a piece to the pending list. 0, or 2011 (a later piece) / 2012
+// (the first piece) with message 220 when the pool is exhausted.
+int AppendLiteral(ParseContext &ctx, CountedString *piece);
+
+// The pending pieces joined and escape-resolved into a new pool string; the
+// list is emptied whatever happens. Null when the pool is exhausted or no
+// piece is pending (nothing is reported).
+CountedString *TakeLiteral(ParseContext &ctx);
+
+// A new pool string holding `text` with its backslash escapes resolved: hex
+// escapes take at most 2 digits and octal at most 3 for an 8-bit source, 4
+// and 6 for a UTF-16 source. Null when the pool is exhausted.
+CountedString *ResolveEscapes(ParseContext &ctx, const CountedString &text);
+
+}  // namespace mifkit

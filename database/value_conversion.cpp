@@ -1,0 +1,155 @@
+// Typed values from Value statements and table entries. Attributes are
+// converted at once; cells when the component ends, against the template
+// attribute of their column. Both take one path and differ only in their
+// messages and statuses.
+#include "database/builder_support.h"
+#include "database/builders.h"
+#include "database/numeric_conversion.h"
+
+namespace mifkit {
+
+namespace {
+
+// What a refused value reports, for an attribute or for a cell.
+struct ValueRules {
+    uint32_t wrongKindMessage;
+    uint32_t sizeMessage;
+    int counterStatus;    // counter and gauge
+    int wideStatus;       // counter64 and integer64
+    int integerStatus;
+    int sizeStatus;
+    int textKindStatus;   // octet string, display string, date
+    int namedEnumStatus;
+    int ownEnumStatus;
+};
+
+constexpr ValueRules kAttributeRules{119, 129, 1049, 1053, 1052, 1050, 1051, 1056, 1054};
+constexpr ValueRules kCellRules{157, 166, 1058, 1062, 1061, 1059, 1060, 1065, 1063};
+
+constexpr uint32_t kUnsignedOnlyMessage = 245;
+constexpr uint32_t kAttributeElementMessage = 248;
+constexpr uint32_t kCellElementMessage = 238;
+
+enum class Outcome { kStored, kIgnored, kRefused };
+
+struct Conversion {
+    Outcome outcome;
+    int status;
+};
+
+Conversion Refused(int status) { return {Outcome::kRefused, status}; }
+
+// Converts `token` by `type` into `value`. A string value longer than the
+// type's size is refused before its kind is looked at.
+Conversion ConvertValue(ParseContext &ctx, const ValueRules &rules, uint32_t type, uint32_t size,
+                        const Enumeration *enumeration, TokenValue &token, AttributeValue &value,
+                        bool isCell) {
+    if (type < kCounter || type > kOwnEnumeration) return {Outcome::kIgnored, 0};
+    CountedString *text = token.text;
+    // A literal lost to an exhausted pool has no text: the failed allocation
+    // already fails the parse, and there is nothing to store.
+    if (text == nullptr) return {Outcome::kIgnored, 0};
+    uint32_t kind = token.kind;
+    bool counterKind = kind == kUnsignedNumberValue || (isCell && kind == kOverlayValue);
+    bool textKind = kind == kLiteralValue || kind == kOverlayValue;
+    switch (type) {
+    case kCounter:
+    case kGauge:
+    case kCounter64: {
+        int status = type == kCounter64 ? rules.wideStatus : rules.counterStatus;
+        if (!counterKind) {
+            Refuse(ctx, rules.wrongKindMessage, 0);
+            return Refused(Refuse(ctx, kUnsignedOnlyMessage, status));
+        }
+        if (type == kCounter64)
+            value.wideValue = ToWords(ParseWideNumber(text->Chars()));
+        else
+            value.unsignedValue = ParseSignedNumber(text->Chars());
+        return {Outcome::kStored, 0};
+    }
+    case kInteger:
+    case kInteger64:
+        if (kind == kLiteralValue)
+            return Refused(Refuse(ctx, rules.wrongKindMessage,
+                                  type == kInteger ? rules.integerStatus : rules.wideStatus));
+        if (type == kInteger)
+            value.signedValue = static_cast<int32_t>(ParseSignedNumber(text->Chars()));
+        else
+            value.wideValue = ToWords(ParseWideNumber(text->Chars()));
+        return {Outcome::kStored, 0};
+    case kOctetString:
+    case kDisplayString: {
+        // An octet string does not count its NUL; the count stays lowered
+        // even when the value is then refused.
+        if (type == kOctetString) text->length = text->length >= 2 ? text->length - 2 : 0;
+        uint64_t limit = 2 * uint64_t{size} + (type == kOctetString ? 0 : 2);
+        if (text->length > limit) return Refused(Refuse(ctx, rules.sizeMessage, rules.sizeStatus));
+        if (!textKind) return Refused(Refuse(ctx, rules.wrongKindMessage, rules.textKindStatus));
+        value.text = text;
+        return {Outcome::kStored, 0};
+    }
+    case kDate:
+        if (!textKind) return Refused(Refuse(ctx, rules.wrongKindMessage, rules.textKindStatus));
+        value.text = text;
+        return {Outcome::kStored, 0};
+    case kNamedEnumeration:
+    case kOwnEnumeration: {
+        int status = type == kNamedEnumeration ? rules.namedEnumStatus : rules.ownEnumStatus;
+        if (kind == kLiteralValue) {
+            value.element = FindEnumElementByName(ctx, text, enumeration);
+            if (value.element == nullptr) {
+                if (!isCell) return Refused(Refuse(ctx, kAttributeElementMessage, status));
+                // Cells are checked when the component ends: the entry's own
+                // text stands in for the token, and no line applies.
+                ReportLiteralText(ctx, kCellElementMessage, *text);
+                return Refused(status);
+            }
+        } else {
+            // A number no element carries is accepted with no element.
+            value.element = FindEnumElementByValue(ctx, text, enumeration);
+        }
+        value.text = text;
+        return {Outcome::kStored, 0};
+    }
+    default:
+        return {Outcome::kIgnored, 0};
+    }
+}
+
+}  // namespace
+
+int ConvertAttributeValue(ParseContext &ctx) {
+    Attribute *attribute = ctx.state.currentAttribute;
+    if (attribute == nullptr || attribute->pendingValue == nullptr) return 0;
+    TokenValue &token = *attribute->pendingValue;
+    if (token.kind == kOverlayValue) {
+        // An overlay names the value's provider, whatever the type.
+        attribute->overlay = 1;
+        attribute->value.text = token.text;
+        attribute->pendingValue = nullptr;
+        return 0;
+    }
+    const Enumeration *enumeration = attribute->type == kNamedEnumeration
+                                         ? attribute->namedEnumeration
+                                         : attribute->ownEnumeration;
+    Conversion result = ConvertValue(ctx, kAttributeRules, attribute->type, attribute->size,
+                                     enumeration, token, attribute->value, false);
+    if (result.outcome == Outcome::kStored && attribute->type != kNamedEnumeration &&
+        attribute->type != kOwnEnumeration)
+        attribute->pendingValue = nullptr;
+    return result.status;
+}
+
+int ConvertCellValue(ParseContext &ctx, TableCell &cell, const Attribute &column) {
+    if (cell.entry == nullptr) return 0;
+    cell.type = column.type;
+    if (cell.entry->kind == kOverlayValue) cell.overlay = 1;
+    const Enumeration *enumeration =
+        column.type == kNamedEnumeration ? column.namedEnumeration : column.ownEnumeration;
+    Conversion result = ConvertValue(ctx, kCellRules, column.type, column.size, enumeration,
+                                     *cell.entry, cell.value, true);
+    if (result.outcome == Outcome::kStored) cell.entry = nullptr;
+    return result.status;
+}
+
+}  // namespace mifkit
