@@ -4,7 +4,9 @@
 
 #include "driver/message_catalogue.h"
 #include "database/token_value.h"
+#include "database/text_encoding.h"
 #include "driver/parse_context.h"
+#include "lexer/tokens.h"
 
 namespace mifkit {
 
@@ -44,22 +46,57 @@ void PrintMessage(ParseContext &ctx, uint32_t number, uint32_t fileNumber, uint3
     ctx.sink(FormatMessage(number, fileNumber, line, third, text));
 }
 
-int ReportMessage(ParseContext &ctx, uint32_t number, uint32_t /*fileNumber*/, uint32_t line,
-                  uint32_t third, const char *text) {
-    uint32_t sourceLine = line == 0 ? 0 : line - ctx.diagnostics.literalCount;
-    PrintMessage(ctx, number, kFileNumber, sourceLine, third, text);
+namespace {
+
+// Prints a message and, when the caller collects them, keeps its record
+// with the token's true line and readable form.
+int Report(ParseContext &ctx, uint32_t number, uint32_t line, uint32_t third, const char *text,
+           uint32_t sourceLine, std::string readable) {
+    uint32_t printedLine = line == 0 ? 0 : line - ctx.diagnostics.literalCount;
+    std::string printed = FormatMessage(number, kFileNumber, printedLine, third, text);
+    ctx.sink(printed);
+    if (ctx.diagnostics.collected != nullptr) {
+        Diagnostic record;
+        record.message = number;
+        record.line = printedLine;
+        record.third = third;
+        record.token = text != nullptr ? text : "(null)";
+        record.sourceLine = sourceLine;
+        record.readableToken = std::move(readable);
+        record.text = std::move(printed);
+        ctx.diagnostics.collected->push_back(std::move(record));
+    }
     return 0;
 }
 
+// The current token as a person reads it: a literal decoded from its
+// marked form.
+std::string ReadableToken(const ParseContext &ctx) {
+    const LexerState &lexer = ctx.lexer;
+    if (lexer.lastToken == QUOTEDSTRING && lexer.current.value != nullptr)
+        return LiteralToUtf8(lexer.current.value->text);
+    return lexer.tokenText;
+}
+
+}  // namespace
+
+int ReportMessage(ParseContext &ctx, uint32_t number, uint32_t /*fileNumber*/, uint32_t line,
+                  uint32_t third, const char *text) {
+    uint32_t sourceLine = line == 0 ? 0 : line - ctx.diagnostics.literalCount;
+    return Report(ctx, number, line, third, text, sourceLine, text != nullptr ? text : "(null)");
+}
+
 int ReportAtToken(ParseContext &ctx, uint32_t number, uint32_t third) {
-    return ReportMessage(ctx, number, kFileNumber, ctx.lexer.lineNumber, third,
-                         ctx.lexer.tokenText.c_str());
+    if (ctx.diagnostics.collected == nullptr)
+        return Report(ctx, number, ctx.lexer.lineNumber, third, ctx.lexer.tokenText.c_str(), 0, {});
+    return Report(ctx, number, ctx.lexer.lineNumber, third, ctx.lexer.tokenText.c_str(),
+                  ctx.lexer.tokenSourceLine, ReadableToken(ctx));
 }
 
 int ReportLiteralText(ParseContext &ctx, uint32_t number, const CountedString &text) {
     // The bytes go out as a C string: UTF-16BE text of Latin letters stops at
     // its first zero byte. The block's trailing zeros end it safely.
-    return ReportMessage(ctx, number, kFileNumber, 0, 0, text.Chars());
+    return Report(ctx, number, 0, 0, text.Chars(), ctx.lexer.tokenSourceLine, LiteralToUtf8(&text));
 }
 
 void ReportSyntaxError(ParseContext &ctx, const char * /*ignored*/) {

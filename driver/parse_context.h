@@ -6,12 +6,14 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "database/builder_state.h"
 #include "database/parse_state.h"
 #include "driver/block_pool.h"
 #include "driver/output_sink.h"
 #include "lexer/lexer_state.h"
+#include "mifkit/parser.h"
 
 namespace mifkit {
 
@@ -20,6 +22,8 @@ struct DiagnosticState {
     uint32_t abortParse = 0;
     int32_t statusHistory[4] = {0, 0, 0, 0};  // oldest first
     uint32_t literalCount = 0;                // literals delivered, for line numbers
+    // Where reported messages are also kept as records, when a caller asks.
+    std::vector<Diagnostic> *collected = nullptr;
 };
 
 struct ParseContext {

@@ -61,6 +61,17 @@ const LineScan &ScanLine(LexerState &lexer, size_t from) {
     return scan;
 }
 
+// Line feeds a literal's text holds: only a UTF-16 source can put them
+// there, and each one was a line break in the source.
+uint32_t CountLineFeeds(const TokenValue *value) {
+    if (value == nullptr || value->text == nullptr) return 0;
+    const CountedString &text = *value->text;
+    uint32_t count = 0;
+    for (uint32_t i = 0; i + 1 < text.length; i += 2)
+        if (text.Bytes()[i] == 0 && text.Bytes()[i + 1] == '\n') ++count;
+    return count;
+}
+
 }  // namespace
 
 LexerState::~LexerState() { DestroyScanner(*this); }
@@ -75,6 +86,9 @@ void ResetLexer(ParseContext &ctx, WorkingCopy &&copy) {
     lexer.literalCursor = 0;
     lexer.lineScan = LineScan{};
     lexer.lineNumber = 1;
+    lexer.tokenSourceLine = 1;
+    lexer.literalLineFeeds = 0;
+    lexer.lastToken = 0;
     lexer.atEnd = false;
     lexer.tokenText.clear();
     lexer.current = CurrentTokenValue{};
@@ -97,6 +111,7 @@ int NextToken(ParseContext &ctx) {
         return END_OF_INPUT;
     }
     auto scanner = static_cast<yyscan_t>(lexer.scanner);
+    const uint32_t literalsBefore = ctx.diagnostics.literalCount;
     int token;
     try {
         token = mifkit_yylex(scanner);
@@ -107,6 +122,9 @@ int NextToken(ParseContext &ctx) {
         return MEMORY_FAULT;
     }
     lexer.lineNumber = static_cast<uint32_t>(mifkit_yyget_lineno(scanner));
+    lexer.tokenSourceLine = lexer.lineNumber - literalsBefore + lexer.literalLineFeeds;
+    lexer.lastToken = token;
+    if (token == QUOTEDSTRING) lexer.literalLineFeeds += CountLineFeeds(lexer.current.value);
     if (token == END_OF_INPUT) {
         lexer.atEnd = true;
         lexer.tokenText.clear();

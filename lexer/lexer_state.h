@@ -39,6 +39,12 @@ struct LexerState {
     size_t literalCursor = 0; // next entry of copy.literals to match
     LineScan lineScan;
     uint32_t lineNumber = 1;
+    // The source line the returned token starts on. The line number above
+    // runs ahead by the line feed the working copy adds after each literal,
+    // and behind by the line feeds UTF-16 literals hold (marked, not raw).
+    uint32_t tokenSourceLine = 1;
+    uint32_t literalLineFeeds = 0;
+    int lastToken = 0;
     bool atEnd = false;
     std::string tokenText;    // text of the token returned last
     CurrentTokenValue current{};

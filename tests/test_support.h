@@ -81,6 +81,12 @@ inline std::string Utf16(std::string_view ascii) {
     return out;
 }
 
+// The smallest file that parses clean: a component with one group.
+inline const char kMinimalMif[] =
+    "Start Component\nName = \"c\"\nStart Group\nName = \"g\"\nClass = \"k\"\nID = 1\n"
+    "Start Attribute\nName = \"a\"\nID = 1\nType = Integer\nValue = 5\nEnd Attribute\n"
+    "End Group\nEnd Component\n";
+
 // A parse of MIF text held in memory: its result, the diagnostic lines it
 // printed (without the conversion's progress lines) and the database.
 struct ParsedText {

@@ -5,6 +5,8 @@
 #include <vector>
 
 #include "driver/parse_context.h"
+#include "mifkit/parser.h"
+#include "tools/check_report.h"
 #include "tools/token_listing.h"
 
 namespace {
@@ -23,12 +25,24 @@ int RunTokens(const std::string &file, bool json) {
     return 0;
 }
 
-int RunCheck(const std::string &file, bool writeWorkingCopy) {
-    mifkit::ParseContext ctx(mifkit::StdoutSink(), writeWorkingCopy ? "temp.mif" : "");
-    int status = mifkit::ParseFile(ctx, file.c_str());
-    std::fflush(stdout);
-    if (status != 0) std::fprintf(stderr, "%s: parse failed with status %d\n", file.c_str(), status);
-    return status == 0 ? 0 : 1;
+// Prints each file's diagnostic lines, as the library prints them or in the
+// editors' form; fails when any file fails.
+int RunCheck(const std::vector<std::string> &files, bool gnu, bool writeWorkingCopy) {
+    bool allParsed = true;
+    for (const std::string &file : files) {
+        mifkit::ParseOptions options;
+        if (writeWorkingCopy) options.workingCopyPath = "temp.mif";
+        mifkit::Database database = mifkit::Database::FromFile(file, options);
+        if (files.size() > 1 && !gnu) Print("==> " + file + " <==\n");
+        for (const mifkit::Diagnostic &diagnostic : database.diagnostics())
+            Print(gnu ? mifkit::tool::FormatGnuDiagnostic(file, diagnostic) : diagnostic.text);
+        std::fflush(stdout);
+        if (!database.ok()) {
+            std::fprintf(stderr, "%s: parse failed with status %d\n", file.c_str(), database.status());
+            allParsed = false;
+        }
+    }
+    return allParsed ? 0 : 1;
 }
 
 }  // namespace
@@ -44,12 +58,15 @@ int main(int argc, char **argv) {
     tokens->add_flag("--json", json, "Print the listing as JSON");
 
     bool writeWorkingCopy = false;
-    CLI::App *check = app.add_subcommand("check", "Parse a MIF file and print its diagnostics");
-    check->add_option("file", file, "MIF file")->required();
+    bool gnu = false;
+    std::vector<std::string> files;
+    CLI::App *check = app.add_subcommand("check", "Parse MIF files and print their diagnostics");
+    check->add_option("files", files, "MIF files")->required();
+    check->add_flag("--gnu", gnu, "Print FILE:LINE: error: TEXT [DMI0NNN] lines for editors and CI logs");
     check->add_flag("--working-copy", writeWorkingCopy,
                     "Also write the working copy temp.mif to the current directory");
 
     CLI11_PARSE(app, argc, argv);
     if (*tokens) return RunTokens(file, json);
-    return RunCheck(file, writeWorkingCopy);
+    return RunCheck(files, gnu, writeWorkingCopy);
 }

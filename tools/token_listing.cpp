@@ -3,30 +3,13 @@
 #include <cstdio>
 #include <nlohmann/json.hpp>
 
+#include "database/text_encoding.h"
 #include "lexer/lexer.h"
 #include "lexer/tokens.h"
 
 namespace mifkit::tool {
 
 namespace {
-
-void AppendUtf8(std::string &out, uint32_t cp) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
 
 // Quoted as the source writes it (a literal keeps its backslashes), with
 // control characters and bytes that are not text shown as \xNN.
@@ -53,9 +36,7 @@ std::string DisplayValue(const ParseContext &ctx, int token, bool &numeric) {
         return std::to_string(ctx.lexer.current.osCode);
     case QUOTEDSTRING:
     case DIRECT_INTERFACE:
-        if (value == nullptr || value->text == nullptr) return std::string();
-        return Utf16ToUtf8(value->text->Bytes(),
-                           value->text->length >= 2 ? value->text->length - 2 : 0);
+        return value != nullptr ? LiteralToUtf8(value->text) : std::string();
     case INTEGER:
     case UINTEGER:
         if (value == nullptr || value->text == nullptr) return std::string();
@@ -69,35 +50,14 @@ std::string DisplayValue(const ParseContext &ctx, int token, bool &numeric) {
 
 }  // namespace
 
-std::string Utf16ToUtf8(const unsigned char *bytes, size_t length) {
-    std::string out;
-    for (size_t i = 0; i + 1 < length; i += 2) {
-        uint32_t unit = (uint32_t{bytes[i]} << 8) | bytes[i + 1];
-        if (unit >= 0xD800 && unit < 0xDC00 && i + 3 < length) {
-            uint32_t low = (uint32_t{bytes[i + 2]} << 8) | bytes[i + 3];
-            if (low >= 0xDC00 && low < 0xE000) {
-                AppendUtf8(out, 0x10000 + ((unit - 0xD800) << 10) + (low - 0xDC00));
-                i += 2;
-                continue;
-            }
-        }
-        AppendUtf8(out, unit >= 0xD800 && unit < 0xE000 ? 0xFFFD : unit);
-    }
-    return out;
-}
-
 int ListTokens(ParseContext &ctx, const char *fileName, std::vector<ListedToken> &tokens) {
     int status = OpenSource(ctx, fileName);
     if (status != 0) return status;
     for (;;) {
-        // The line feed that follows each literal in the working copy is not
-        // yet read when the literal is returned: count literals up to, not
-        // including, this token to find its source line.
-        uint32_t literalsBefore = ctx.diagnostics.literalCount;
         int token = NextToken(ctx);
         if (token == END_OF_INPUT) break;
         ListedToken listed{};
-        listed.line = ctx.lexer.lineNumber - literalsBefore;
+        listed.line = ctx.lexer.tokenSourceLine;
         listed.token = token;
         listed.value = DisplayValue(ctx, token, listed.numericValue);
         tokens.push_back(std::move(listed));

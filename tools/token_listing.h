@@ -10,7 +10,7 @@
 namespace mifkit::tool {
 
 struct ListedToken {
-    uint32_t line;      // the source line, as diagnostics print it
+    uint32_t line;      // the source line the token starts on
     int token;
     std::string value;  // display form; empty for tokens without a value
     bool numericValue;  // the value is a number (an OS code), not a text
@@ -23,8 +23,5 @@ int ListTokens(ParseContext &ctx, const char *fileName, std::vector<ListedToken>
 // One line per token: line, token number, name and value, tab-separated.
 std::string FormatTokenLines(const std::vector<ListedToken> &tokens);
 std::string FormatTokenJson(const std::vector<ListedToken> &tokens);
-
-// UTF-16BE text (without its NUL) as UTF-8; a lone surrogate becomes U+FFFD.
-std::string Utf16ToUtf8(const unsigned char *bytes, size_t length);
 
 }  // namespace mifkit::tool

@@ -20,9 +20,16 @@ namespace fs = std::filesystem;
 using ParseFn = int (*)(const char *);
 using ShutdownFn = int (*)(int);
 
-const char kSource[] = "Name = \"Ab\"\nID = 5\n";
-const std::string kWorkingCopy = "Name = \"\xFF\xFF\xFF" "0A\xFF\xFF\xFF" "0b\xFF\xFF\xFF" "0\""
-                                 "\xFF\xFF\xFF\xFF\xFF\xFF\n\nID = 5\n";
+const char kSource[] =
+    "Start Component\nName = \"Ab\"\nStart Group Name = \"g\" Class = \"k\" ID = 5\n"
+    "Start Attribute Name = \"a\" ID = 1 Type = Counter End Attribute End Group\nEnd Component\n";
+// Each literal as zero-marked units and the end mark, then a line feed.
+const std::string kWorkingCopy =
+    "Start Component\nName = \"\xFF\xFF\xFF" "0A\xFF\xFF\xFF" "0b\xFF\xFF\xFF" "0\"\xFF\xFF\xFF\xFF\xFF\xFF\n\n"
+    "Start Group Name = \"\xFF\xFF\xFF" "0g\xFF\xFF\xFF" "0\"\xFF\xFF\xFF\xFF\xFF\xFF\n"
+    " Class = \"\xFF\xFF\xFF" "0k\xFF\xFF\xFF" "0\"\xFF\xFF\xFF\xFF\xFF\xFF\n ID = 5\n"
+    "Start Attribute Name = \"\xFF\xFF\xFF" "0a\xFF\xFF\xFF" "0\"\xFF\xFF\xFF\xFF\xFF\xFF\n"
+    " ID = 1 Type = Counter End Attribute End Group\nEnd Component\n";
 const std::string kAscii = "performing ASCII conversion...\n\tdone\n";
 
 class CInterfaceTest : public test::TempDirTest {
@@ -73,7 +80,7 @@ struct Call {
 
 TEST_F(CInterfaceTest, CallsPrintTheirLinesOnStandardOutput) {
     WriteFile("a.mif", kSource);
-    WriteFile("bad.mif", "Name = \"x\"\n @\n");
+    WriteFile("bad.mif", "Start Component\n @\n");
     const std::string syntaxError = kAscii + "DMI0225  (File: 0 (2): 0: <@>) Syntax Error.\n";
     const Call calls[] = {
         {"a.mif", 0, kAscii},

@@ -14,7 +14,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const char kGood[] = "Start Component\n  Name = \"x\"\nEnd Component\n";
+const char *const kGood = test::kMinimalMif;
 const std::string kAscii = "performing ASCII conversion...\n\tdone\n";
 const std::string kUnicode = "performing Unicode conversion...\n\tdone\n";
 
@@ -75,7 +75,7 @@ TEST_F(ParseDriverTest, OtherSpellingsOfTheNameParseAgain) {
 // A failed parse forgets its name but not its blocks: they stay until the
 // next release, and a later parse adds to them.
 TEST_F(ParseDriverTest, FailedParseForgetsTheNameAndKeepsItsBlocks) {
-    WriteFile("bad.mif", "Name = \"x\"\n@\n");
+    WriteFile("bad.mif", "Start Component\n@\n");
     WriteFile("good.mif", kGood);
     EXPECT_EQ(Parse("bad.mif"), 1);
     EXPECT_EQ(printed, kAscii + SyntaxErrorLine(2, "@"));
@@ -143,22 +143,24 @@ TEST_F(ParseDriverTest, ShutdownReleasesAndForgetsTheName) {
 // characters as zero-marked units, the end mark and an extra line feed, the
 // comment emptied. It reaches the disk only when a path is set.
 TEST_F(ParseDriverTest, WorkingCopyHoldsTheConversionAndIsWrittenOnlyWhenAsked) {
-    const std::string text = "Name = \"Ab\" // \"q\"\nID = 5\n";
-    const std::string copy = "Name = \"\xFF\xFF\xFF" "0A\xFF\xFF\xFF" "0b\xFF\xFF\xFF" "0\""
-                             "\xFF\xFF\xFF\xFF\xFF\xFF\n //\nID = 5\n";
+    const std::string text = "Start Component Name = \"Ab\" // \"q\"\nEnd Component\n";
+    const std::string copy = "Start Component Name = \"\xFF\xFF\xFF" "0A\xFF\xFF\xFF" "0b\xFF\xFF\xFF" "0\""
+                             "\xFF\xFF\xFF\xFF\xFF\xFF\n //\nEnd Component\n";
+    // A component needs a body: the parse stops at its end.
+    const std::string kNoGroupLine = SyntaxErrorLine(2, "End Component");
     const std::pair<std::string, std::string> sources[] = {
         {text, kAscii}, {"\xFE\xFF" + test::Utf16(text), kUnicode}};
     for (const auto &[source, progress] : sources) {
         WriteFile("src.mif", source);
         test::CapturedContext inMemory;
-        EXPECT_EQ(ParseFile(inMemory.ctx, "src.mif"), 0);
-        EXPECT_EQ(inMemory.Take(), progress);
+        EXPECT_EQ(ParseFile(inMemory.ctx, "src.mif"), 1);
+        EXPECT_EQ(inMemory.Take(), progress + kNoGroupLine);
         EXPECT_EQ(DirectoryEntries(), std::set<std::string>{"src.mif"});
 
         test::CapturedContext onDisk;
         onDisk.ctx.workingCopyPath = "copy.mif";
-        EXPECT_EQ(ParseFile(onDisk.ctx, "src.mif"), 0);
-        EXPECT_EQ(onDisk.Take(), progress);
+        EXPECT_EQ(ParseFile(onDisk.ctx, "src.mif"), 1);
+        EXPECT_EQ(onDisk.Take(), progress + kNoGroupLine);
         EXPECT_EQ(ReadFile("copy.mif"), copy) << progress;
         fs::remove("copy.mif");
     }
@@ -180,12 +182,13 @@ TEST_F(ParseDriverTest, UnwritableWorkingCopyFails) {
 // A value the pool cannot supply becomes a token no grammar accepts. Lines
 // are the source's, although each literal added a line to the working copy.
 TEST_F(ParseDriverTest, SyntaxErrorsReportTheSourceLineAndToken) {
-    const char *numberAfterLiteral = "Start Component\nName = \"x\"\nID = 42\n";
+    // The language string and the group take the first two blocks.
+    const char *numberInGroup = "Start Group\nID = 42\n";
     const struct { const char *source; uint64_t failingAllocation; std::string line; } cases[] = {
-        {numberAfterLiteral, 3, SyntaxErrorLine(3, "42")},  // the number's value record
-        {numberAfterLiteral, 4, SyntaxErrorLine(3, "42")},  // the number's text
+        {numberInGroup, 3, SyntaxErrorLine(2, "42")},  // the number's value record
+        {numberInGroup, 4, SyntaxErrorLine(2, "42")},  // the number's text
         {"Start Component # End Component\n", 0, SyntaxErrorLine(1, "#")},
-        {"Name = \"x\"\n\"y\"\n  @ End\n", 0, SyntaxErrorLine(3, "@")},
+        {"Start Component Name = \"x\"\n\"y\"\n  @ End\n", 0, SyntaxErrorLine(3, "@")},
     };
     for (const auto &sc : cases) {
         WriteFile("f.mif", sc.source);

@@ -1,0 +1,28 @@
+// Any bytes as a MIF source, through the whole parse: nothing may crash,
+// overrun, hang or leak, a failed parse must say why, and the first bytes
+// of the input, read as a pool-fault position, make allocations fail at
+// every site in turn.
+#include <cstdint>
+#include <cstdlib>
+#include <string_view>
+
+#include "driver/parse_context.h"
+#include "mifkit/parser.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
+    std::string_view source(reinterpret_cast<const char *>(data), size);
+    mifkit::Database database = mifkit::Database::FromBuffer(source);
+    // A failure without a line is allowed only where no message applies:
+    // a refused source or the checks that report nothing.
+    if (database.status() == 0 && !database.diagnostics().empty()) std::abort();
+
+    // The same source with the pool failing once, part-way through.
+    if (size > 2 && data[0] == 'F') {
+        mifkit::ParseContext ctx([](std::string_view) {});
+        ctx.pool.SimulateFault(1 + data[1] % 64);
+        std::string bytes(source.substr(2));
+        int status = mifkit::ParseBytes(ctx, bytes);
+        if (status == 0 && ctx.pool.FailureCount() != 0) std::abort();
+    }
+    return 0;
+}

@@ -1,0 +1,65 @@
+// The C++ interface to the parser: parse a MIF file or a buffer into a
+// database that the caller owns. Each Database has a parser of its own, so
+// several may live at once and on several threads.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace mifkit {
+
+struct ParseContext;
+
+// One reported problem.
+struct Diagnostic {
+    uint32_t message = 0;     // the DMI message number, 100 to 248
+    uint32_t line = 0;        // the line as printed (0 when none applies)
+    uint32_t third = 0;       // the third number printed (an ID, or 0)
+    std::string token;        // the text printed between < and >
+    uint32_t sourceLine = 0;  // the line of the token in the source file
+    std::string readableToken;  // the token with a literal decoded to UTF-8
+    std::string text;         // the whole printed line, newline included
+};
+
+struct ParseOptions {
+    // Also print diagnostic and progress lines to standard output, as the C
+    // interface does.
+    bool print = false;
+    // Also write the working copy to this path ("temp.mif" for the C
+    // interface's behaviour); empty keeps it in memory.
+    std::string workingCopyPath;
+};
+
+class Database {
+public:
+    static Database FromFile(const std::string &path, const ParseOptions &options = {});
+    // `name` stands for the buffer in messages about it.
+    static Database FromBuffer(std::string_view bytes, const ParseOptions &options = {},
+                               const std::string &name = "(buffer)");
+
+    Database(Database &&) noexcept;
+    Database &operator=(Database &&) noexcept;
+    ~Database();
+
+    // 0 when the file parsed without a problem; otherwise the parse's status
+    // (525 unreadable, 11 byte-swapped UTF-16, 1 syntax error, or the status
+    // of the check that failed last).
+    int status() const { return status_; }
+    bool ok() const { return status_ == 0; }
+    const std::vector<Diagnostic> &diagnostics() const { return diagnostics_; }
+
+    // The parser that holds the records, for this library's own readers.
+    const ParseContext &context() const { return *context_; }
+
+private:
+    Database();
+
+    std::unique_ptr<ParseContext> context_;
+    int status_ = 0;
+    std::vector<Diagnostic> diagnostics_;
+};
+
+}  // namespace mifkit
