@@ -34,7 +34,7 @@ Database Database::FromBuffer(std::string_view bytes, const ParseOptions &option
     Database database;
     database.context_ = std::make_unique<ParseContext>(SinkFor(options), options.workingCopyPath);
     database.context_->diagnostics.collected = &database.diagnostics_;
-    database.status_ = ParseBytes(*database.context_, std::string(bytes), name.c_str());
+    database.status_ = ParseBytes(*database.context_, bytes, name.c_str());
     database.context_->diagnostics.collected = nullptr;
     return database;
 }

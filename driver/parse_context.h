@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "database/builder_state.h"
@@ -54,7 +55,7 @@ int ParseFile(ParseContext &ctx, const char *fileName);
 
 // Parses source bytes held in memory; `name` stands for them in messages.
 // The database of any earlier parse is released first.
-int ParseBytes(ParseContext &ctx, const std::string &source, const char *name = "(buffer)");
+int ParseBytes(ParseContext &ctx, std::string_view source, const char *name = "(buffer)");
 
 // Releases the database and forgets the loaded name. Returns 0.
 int ShutdownParser(ParseContext &ctx);
@@ -62,6 +63,6 @@ int ShutdownParser(ParseContext &ctx);
 // Converts a source and readies the lexer on it, without running the
 // grammar: the first half of a parse, also used to list tokens.
 int OpenSource(ParseContext &ctx, const char *fileName);
-int OpenSourceBytes(ParseContext &ctx, const char *name, const std::string &source);
+int OpenSourceBytes(ParseContext &ctx, const char *name, std::string_view source);
 
 }  // namespace mifkit

@@ -70,7 +70,7 @@ int OpenSource(ParseContext &ctx, const char *fileName) {
     return 0;
 }
 
-int OpenSourceBytes(ParseContext &ctx, const char *name, const std::string &source) {
+int OpenSourceBytes(ParseContext &ctx, const char *name, std::string_view source) {
     ResetParseState(ctx);
     WorkingCopy copy;
     int status = PrepareWorkingCopyFromBytes(ctx, name, source, copy);
@@ -84,7 +84,7 @@ int ParseFile(ParseContext &ctx, const char *fileName) {
     return RunParse(ctx, fileName, [&] { return OpenSource(ctx, fileName); });
 }
 
-int ParseBytes(ParseContext &ctx, const std::string &source, const char *name) {
+int ParseBytes(ParseContext &ctx, std::string_view source, const char *name) {
     // Bytes have no name to remember: every call parses.
     ShutdownParser(ctx);
     int status = RunParse(ctx, nullptr, [&] { return OpenSourceBytes(ctx, name, source); });

@@ -24,10 +24,21 @@ extern "C" {
 #endif
 
 /* Parses a MIF file into the database. Returns 0 when the database of that
- * file is loaded and usable; non-zero otherwise (525: the file could not be
- * read, 11: byte-swapped UTF-16, any other value: the file has errors, each
- * printed as one diagnostic line on standard output). A second call with the
- * same name after a successful parse returns 0 at once. */
+ * file is loaded and usable. Otherwise, with each problem printed as one
+ * diagnostic line on standard output:
+ *   525        the file could not be read (or memory ran out outside the
+ *              parse's own pool);
+ *   11         the file is byte-swapped UTF-16;
+ *   1          a syntax error (the parse stopped at it);
+ *   1001-1082, 2001-2027
+ *              the status of the check that ended the parse (the end of a
+ *              component or group, an unknown template class or
+ *              enumeration, a template without keys), or else of the last
+ *              check that failed while the parse went on;
+ *   1          also when the parse lost a block to exhausted memory where
+ *              no check could report it.
+ * A second call with the same name after a successful parse returns 0 at
+ * once. */
 MIFKIT_API int ParseMIFFile(const char *fileName);
 
 /* Releases the database. The argument is ignored. Always returns 0. */

@@ -34,7 +34,7 @@ int PrepareWorkingCopy(ParseContext &ctx, const char *sourceName, WorkingCopy &c
     return PrepareWorkingCopyFromBytes(ctx, sourceName, source, copy);
 }
 
-int PrepareWorkingCopyFromBytes(ParseContext &ctx, const char *sourceName, const std::string &source,
+int PrepareWorkingCopyFromBytes(ParseContext &ctx, const char *sourceName, std::string_view source,
                                 WorkingCopy &copy) {
     SourceEncoding encoding =
         source.size() <= kMaxSourceBytes ? DetectSourceEncoding(source) : kUnreadableSource;

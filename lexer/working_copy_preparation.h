@@ -1,6 +1,6 @@
 #pragma once
 
-#include <string>
+#include <string_view>
 
 #include "lexer/working_copy.h"
 
@@ -16,7 +16,7 @@ int PrepareWorkingCopy(ParseContext &ctx, const char *sourceName, WorkingCopy &c
 
 // The same for source bytes already in memory; `sourceName` only names them
 // in messages.
-int PrepareWorkingCopyFromBytes(ParseContext &ctx, const char *sourceName, const std::string &source,
+int PrepareWorkingCopyFromBytes(ParseContext &ctx, const char *sourceName, std::string_view source,
                                 WorkingCopy &copy);
 
 }  // namespace mifkit
