@@ -121,8 +121,9 @@ int SetAttributeType(ParseContext &ctx, uint32_t type, CountedString *argument) 
     if (attribute == nullptr) return 0;
     attribute->type = type;
     attribute->typeGiven = 1;
+    // A literal lost to an exhausted pool is missing, not an unknown name.
+    if (argument == nullptr) return 0;
     if (type == kNamedEnumeration) {
-        // A missing name (the pool ran dry) finds nothing, as an unknown one.
         attribute->enumerationName = argument;
         attribute->namedEnumeration = FindEnumerationByName(ctx, argument);
         if (attribute->namedEnumeration == nullptr) {
@@ -132,7 +133,7 @@ int SetAttributeType(ParseContext &ctx, uint32_t type, CountedString *argument) 
         }
         return 0;
     }
-    if (argument != nullptr) attribute->size = ParseUnsignedNumber(NumberText(argument));
+    attribute->size = ParseUnsignedNumber(NumberText(argument));
     return 0;
 }
 

@@ -75,9 +75,8 @@ struct BuilderIndexes {
 struct BuilderState {
     RefusedConstructs refused;
     BuilderIndexes indexes;
-    char enumerationCounter[3] = {'A', 'A', 'A'};  // kept for the context's life
 
-    // Forgets everything of one parse; the name counter carries on.
+    // Forgets everything of one parse.
     void Reset() {
         refused = RefusedConstructs{};
         indexes = BuilderIndexes{};

@@ -125,8 +125,9 @@ int AddPathEntry(ParseContext &ctx, uint32_t os, CountedString *path, uint32_t d
     uint32_t &osSeen = ctx.builder.indexes.pathOsSeen;
     // OS codes are 0 to 7; one bit each stands for the walk over the entries.
     uint32_t bit = os < 32 ? (uint32_t{1} << os) : 0;
-    auto *entry = NewRecord<PathEntry>(ctx);
+    PathEntry *entry = nullptr;
     if (s.pathEntryTail == nullptr) {
+        entry = NewRecord<PathEntry>(ctx);
         s.pathEntryList = entry;
         if (entry == nullptr) return MemoryFault(ctx, 2010);
         osSeen = 0;
@@ -135,6 +136,7 @@ int AddPathEntry(ParseContext &ctx, uint32_t os, CountedString *path, uint32_t d
         for (const PathEntry *e = s.pathEntryList; bit == 0 && e != nullptr; e = e->next)
             clash = clash || e->os == os;
         if (clash) return Refuse(ctx, 207, 1026);
+        entry = NewRecord<PathEntry>(ctx);
         if (entry == nullptr) return MemoryFault(ctx, 2009);
         s.pathEntryTail->next = entry;
     }

@@ -1,5 +1,7 @@
 // Enumerations at component level and inside an attribute's Type statement,
 // and the lookups that value conversion runs over them.
+#include <atomic>
+
 #include "database/builder_support.h"
 #include "database/builders.h"
 #include "database/numeric_conversion.h"
@@ -44,6 +46,21 @@ const ElementIndex *IndexOf(ParseContext &ctx, const Enumeration *enumeration) {
     return &index;
 }
 
+// The three letters of generated names as one number, AAA = 0: one counter
+// for the whole process, never reset, advanced before each use, so names
+// stay distinct across parses and parsers; after ZZZ comes AAA again.
+std::atomic<uint32_t> enumerationNumber{0};
+
+uint32_t NextEnumerationNumber() {
+    constexpr uint32_t kNames = 26 * 26 * 26;
+    uint32_t current = enumerationNumber.load(std::memory_order_relaxed);
+    uint32_t next;
+    do {
+        next = (current + 1) % kNames;
+    } while (!enumerationNumber.compare_exchange_weak(current, next, std::memory_order_relaxed));
+    return next;
+}
+
 }  // namespace
 
 int BeginEnumeration(ParseContext &ctx) {
@@ -82,15 +99,9 @@ int BeginAttributeEnumeration(ParseContext &ctx) {
 }
 
 CountedString *MakeEnumerationName(ParseContext &ctx) {
-    char *letters = ctx.builder.enumerationCounter;
-    for (int i = 2; i >= 0; --i) {
-        if (letters[i] < 'Z') {
-            ++letters[i];
-            break;
-        }
-        letters[i] = 'A';
-    }
-    const char name[8] = {'l', 'e', 'n', 'u', 'm', letters[0], letters[1], letters[2]};
+    uint32_t n = NextEnumerationNumber();
+    const char name[8] = {'l', 'e', 'n', 'u', 'm', static_cast<char>('A' + n / (26 * 26)),
+                          static_cast<char>('A' + n / 26 % 26), static_cast<char>('A' + n % 26)};
     constexpr uint32_t kCount = 2 * sizeof name + 2;
     auto *text = static_cast<CountedString *>(ctx.pool.Allocate(CountedStringBlockSize(kCount)));
     if (text == nullptr) return nullptr;

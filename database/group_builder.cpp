@@ -55,8 +55,11 @@ Group *FindInList(FirstByText<Group> &index, const void *owner, Group *head, con
 int BeginGroup(ParseContext &ctx) {
     ParseState &s = ctx.state;
     ctx.builder.refused.group = false;
-    auto *group = NewRecord<Group>(ctx);
+    Group *group = nullptr;
+    // Refusals and the default language come before the group's own block,
+    // so that a refused group allocates nothing.
     if (s.currentComponent != nullptr) {
+        group = NewRecord<Group>(ctx);
         if (s.currentGroup != nullptr) {
             if (group == nullptr) return RefuseGroup(ctx, MemoryFault(ctx, 2024));
             s.currentGroup->next = group;
@@ -67,11 +70,13 @@ int BeginGroup(ParseContext &ctx) {
         s.currentGroup = group;
     } else if (s.topGroupList != nullptr) {
         if (s.componentBegun != nullptr) return RefuseGroup(ctx, Refuse(ctx, 236, 1069));
+        group = NewRecord<Group>(ctx);
         if (group == nullptr) return RefuseGroup(ctx, MemoryFault(ctx, 2026));
         s.topGroupTail->next = group;
         s.currentGroup = s.topGroupTail = group;
     } else {
         if (s.language == nullptr) s.language = MakeDefaultLanguage(ctx);
+        group = NewRecord<Group>(ctx);
         if (group == nullptr) return RefuseGroup(ctx, MemoryFault(ctx, 2025));
         s.topGroupList = group;
         s.currentGroup = s.topGroupTail = group;
@@ -140,12 +145,15 @@ int AddKeyAttribute(ParseContext &ctx, CountedString *number) {
         indexes.keys.clear();
         for (const KeyEntry *k = group->keys; k != nullptr; k = k->next) indexes.keys[k->attributeId] = true;
     }
-    auto *entry = NewRecord<KeyEntry>(ctx);
+    KeyEntry *entry = nullptr;
     if (group->keys == nullptr) {
+        entry = NewRecord<KeyEntry>(ctx);
         if (entry == nullptr) return MemoryFault(ctx, 2006);
         group->keys = entry;
     } else {
+        // A repeated ID is refused before it costs a block.
         if (indexes.keys.count(id) != 0) return Refuse(ctx, 176, 1041);
+        entry = NewRecord<KeyEntry>(ctx);
         if (entry == nullptr) return MemoryFault(ctx, 2005);
         s.keyTail->next = entry;
     }

@@ -70,6 +70,8 @@ void CopyTemplateDefault(ParseContext &ctx, TableCell &cell) {
     default:
         break;
     }
+    // An overlay name travels as the cell's text whatever the column's type.
+    if (a->overlay == 1 && cell.value.text == nullptr) cell.value.text = a->value.text;
 }
 
 int AddRowCell(ParseContext &ctx, TokenValue *entry) {
