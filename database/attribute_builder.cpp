@@ -13,31 +13,36 @@ Attribute *OpenAttribute(ParseContext &ctx) {
     return ctx.builder.refused.attribute ? nullptr : ctx.state.currentAttribute;
 }
 
-// Counts the non-zero IDs of the current group's attributes; built once per
-// group, then kept current by SetId, the only writer of IDs.
-IdIndex &AttributeIds(ParseContext &ctx, const Group &group) {
-    IdIndex &index = ctx.builder.indexes.attributeIds;
-    if (index.owner != &group) {
-        index.owner = &group;
+// Adds the non-zero IDs of a list of records to an index.
+template <typename Record>
+void CountIds(IdIndex &index, const Record *first) {
+    for (const Record *r = first; r != nullptr; r = r->next)
+        if (r->id != 0) ++index.counts[r->id];
+}
+
+// The index of one owner's IDs: built once when the owner changes, then kept
+// current by SetId, the only writer of IDs.
+template <typename Owner, typename Fill>
+IdIndex &IdsOf(IdIndex &index, const Owner &owner, Fill fill) {
+    if (index.owner != &owner) {
+        index.owner = &owner;
         index.counts.clear();
-        for (const Attribute *a = group.attributes; a != nullptr; a = a->next)
-            if (a->id != 0) ++index.counts[a->id];
+        fill(index);
     }
     return index;
 }
 
+IdIndex &AttributeIds(ParseContext &ctx, const Group &group) {
+    return IdsOf(ctx.builder.indexes.attributeIds, group,
+                 [&](IdIndex &index) { CountIds(index, group.attributes); });
+}
+
 // Groups and tables of a component share one ID space.
 IdIndex &GroupTableIds(ParseContext &ctx, const Component &component) {
-    IdIndex &index = ctx.builder.indexes.groupTableIds;
-    if (index.owner != &component) {
-        index.owner = &component;
-        index.counts.clear();
-        for (const Group *g = component.groups; g != nullptr; g = g->next)
-            if (g->id != 0) ++index.counts[g->id];
-        for (const Table *t = component.tables; t != nullptr; t = t->next)
-            if (t->id != 0) ++index.counts[t->id];
-    }
-    return index;
+    return IdsOf(ctx.builder.indexes.groupTableIds, component, [&](IdIndex &index) {
+        CountIds(index, component.groups);
+        CountIds(index, component.tables);
+    });
 }
 
 // Stores `id` in a record and tells whether no other record of the index

@@ -44,6 +44,41 @@ MIFKIT_API int ParseMIFFile(const char *fileName);
 /* Releases the database. The argument is ignored. Always returns 0. */
 MIFKIT_API int ShutdownParser(int unused);
 
+/* MIF file generation. An INI file holds one section per MIF file: the key
+ * "filename" names the file (the section's own name when absent or empty),
+ * "command" is the command line that writes it, and "refresh" = NEVER (in
+ * any case) runs that command only while the file is missing. A name list
+ * is a block of NUL-ended names followed by one more NUL. */
+
+/* Reads the value of `key` in `section` of `iniFile`; with a null `section`
+ * the list of section names, with a null `key` the list of the section's key
+ * names. `*out` receives a malloc'ed copy (release it with free), or null
+ * when nothing was found. Returns the value's length; for the list of
+ * section names one less than its length without the final NUL, or -1 when
+ * the file has no sections; 0 when nothing was found or `iniFile` is null. */
+MIFKIT_API int GetINIString(const char *section, const char *key, const char *iniFile, char **out);
+
+/* Writes to `buffer` (unless null) the name list of the MIF file of
+ * `section`, or of every section when `section` is null, and returns its
+ * length in bytes, final NUL included: call once with a null buffer, then
+ * with that many bytes. A section absent from the file names itself.
+ * Returns 0, writing nothing, when `section` is null and the file has no
+ * sections. */
+MIFKIT_API int GetMIFFilename(const char *iniFile, const char *section, char *buffer);
+
+/* Brings the MIF files that GetMIFFilename lists up to date: runs the
+ * command of each file that is missing, or that exists and is not marked
+ * refresh = NEVER, waiting for each; then leaves in `nameList` (a buffer of
+ * at least GetMIFFilename's length for the same arguments) the names of the
+ * files that exist, in order. Does nothing when `nameList` is null. */
+MIFKIT_API void GenerateMIFFile(const char *iniFile, const char *section, char *nameList);
+
+/* Runs a command line (program and arguments, as Windows takes them; no
+ * shell) as a separate process with the caller's environment and current
+ * directory, and waits until it has ended. Returns 0 when it ran, and when
+ * `commandLine` is null or empty; 1 when it could not be started. */
+MIFKIT_API int ExecuteCommand(const char *commandLine);
+
 #ifdef __cplusplus
 }
 #endif

@@ -1,10 +1,13 @@
 // mifkit: the command-line tool.
 #include <CLI/CLI.hpp>
 #include <cstdio>
+#include <fstream>
 #include <string>
 #include <vector>
 
 #include "driver/parse_context.h"
+#include "generate/generation.h"
+#include "generate/name_list.h"
 #include "mifkit/parser.h"
 #include "tools/check_report.h"
 #include "tools/token_listing.h"
@@ -45,6 +48,23 @@ int RunCheck(const std::vector<std::string> &files, bool gnu, bool writeWorkingC
     return allParsed ? 0 : 1;
 }
 
+// Runs the commands that are due; the commands go to stderr as they end, so
+// that stdout is the list of the files that remain.
+int RunGenerate(const std::string &ini, const std::string *section) {
+    // The library reads a missing INI file as an empty one; a user means a
+    // file that is there.
+    if (!std::ifstream(ini)) {
+        std::fprintf(stderr, "mifkit: cannot read %s\n", ini.c_str());
+        return 1;
+    }
+    std::string list = mifkit::GenerateMifFiles(
+        ini.c_str(), section != nullptr ? section->c_str() : nullptr, [](const mifkit::CommandRun &run) {
+            std::fprintf(stderr, "%s: %s\n", run.status == 0 ? "ran" : "could not start", run.command.c_str());
+        });
+    for (const std::string &name : mifkit::NameListNames(list)) Print(name + "\n");
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char **argv) {
@@ -66,7 +86,16 @@ int main(int argc, char **argv) {
     check->add_flag("--working-copy", writeWorkingCopy,
                     "Also write the working copy temp.mif to the current directory");
 
+    std::string ini, section;
+    CLI::App *generate = app.add_subcommand(
+        "generate", "Run the commands that bring the MIF files an INI file lists up to date, and print "
+                    "the files that exist");
+    generate->add_option("ini", ini, "INI file: one section per MIF file, with filename, command, refresh")
+        ->required();
+    CLI::Option *sectionOption = generate->add_option("section", section, "Only this section's file");
+
     CLI11_PARSE(app, argc, argv);
     if (*tokens) return RunTokens(file, json);
+    if (*generate) return RunGenerate(ini, sectionOption->count() > 0 ? &section : nullptr);
     return RunCheck(files, gnu, writeWorkingCopy);
 }
