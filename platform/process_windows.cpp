@@ -23,10 +23,12 @@ bool RunCommand(const char *commandLine) {
     if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                         &process))
         return false;
-    // The caller's windows stay responsive while the command runs; sent
-    // messages wake the wait too, or a sender on another thread would hang.
+    // The caller's windows stay responsive while the command runs. The wake
+    // mask is the one agents have always been given: keys, mouse, posted
+    // messages, timers, paint and hot keys.
+    constexpr DWORD kWakeMask = 0xBF;
     for (;;) {
-        DWORD woke = MsgWaitForMultipleObjects(1, &process.hThread, FALSE, INFINITE, QS_ALLINPUT);
+        DWORD woke = MsgWaitForMultipleObjects(1, &process.hThread, FALSE, INFINITE, kWakeMask);
         // A failed wait would fail again at once: give up rather than spin.
         if (woke == WAIT_OBJECT_0 || woke == WAIT_FAILED) break;
         MSG message;
