@@ -3,6 +3,7 @@
 
 #include "driver/parse_context.h"
 #include "mifkit/parser.h"
+#include "query/queries.h"
 
 namespace mifkit {
 
@@ -11,6 +12,28 @@ namespace {
 OutputSink SinkFor(const ParseOptions &options) {
     if (options.print) return StdoutSink();
     return [](std::string_view) {};
+}
+
+// The caller's attribute list as the queries take it: ended by 0.
+std::vector<uint32_t> Terminated(const std::vector<uint32_t> &ids) {
+    std::vector<uint32_t> list(ids);
+    list.push_back(0);
+    return list;
+}
+
+// Sizes the block, then writes it: the two calls of the C protocol.
+template <typename Query>
+std::vector<unsigned char> DataBlock(const ParseContext &ctx, Query query, uint32_t id,
+                                     std::string_view className, const std::vector<uint32_t> *attributeIds) {
+    const void *cls = className.empty() ? nullptr : className.data();
+    const auto clsLength = static_cast<int32_t>(className.size());
+    const std::vector<uint32_t> filter = attributeIds != nullptr ? Terminated(*attributeIds)
+                                                                 : std::vector<uint32_t>();
+    const uint32_t *ids = attributeIds != nullptr ? filter.data() : nullptr;
+    int32_t size = query(ctx, nullptr, 0, id, cls, clsLength, ids, nullptr);
+    std::vector<unsigned char> block(static_cast<size_t>(size));
+    if (size != 0) query(ctx, nullptr, 0, id, cls, clsLength, ids, block.data());
+    return block;
 }
 
 }  // namespace
@@ -37,6 +60,28 @@ Database Database::FromBuffer(std::string_view bytes, const ParseOptions &option
     database.status_ = ParseBytes(*database.context_, bytes, name.c_str());
     database.context_->diagnostics.collected = nullptr;
     return database;
+}
+
+ComponentView Database::component() const { return ComponentView(context_->state.componentList); }
+
+List<GroupView> Database::topLevelGroups() const { return List<GroupView>(context_->state.topGroupList); }
+
+Text Database::language() const { return Text(context_->state.language); }
+
+std::vector<uint32_t> Database::groupIds() const {
+    std::vector<uint32_t> ids(static_cast<size_t>(QueryGroups(*context_, nullptr, 0, nullptr)));
+    if (!ids.empty()) QueryGroups(*context_, nullptr, 0, ids.data());
+    return ids;
+}
+
+std::vector<unsigned char> Database::groupData(uint32_t id, std::string_view className,
+                                               const std::vector<uint32_t> *attributeIds) const {
+    return DataBlock(*context_, QueryGroupData, id, className, attributeIds);
+}
+
+std::vector<unsigned char> Database::tableData(uint32_t id, std::string_view className,
+                                               const std::vector<uint32_t> *attributeIds) const {
+    return DataBlock(*context_, QueryTableData, id, className, attributeIds);
 }
 
 }  // namespace mifkit

@@ -3,6 +3,7 @@
 #include "mifkit.h"
 
 #include "driver/parse_context.h"
+#include "driver/process_parser.h"
 
 namespace {
 
@@ -10,6 +11,8 @@ namespace {
 mifkit::ParseContext processParser(mifkit::StdoutSink(), "temp.mif");
 
 }  // namespace
+
+mifkit::ParseContext &mifkit::ProcessParser() { return processParser; }
 
 #ifdef _WIN32
 #include <windows.h>

@@ -15,6 +15,7 @@
 #include "driver/output_sink.h"
 #include "lexer/lexer_state.h"
 #include "mifkit/parser.h"
+#include "query/query_index.h"
 
 namespace mifkit {
 
@@ -44,6 +45,9 @@ struct ParseContext {
     BlockPool pool;
     ParseState state{};
     BuilderState builder;
+    // Set only by a parse that succeeded: the data queries read nothing else.
+    bool databaseLoaded = false;
+    QueryIndex query;
     DiagnosticState diagnostics;
     uint32_t unicodeSource = 0;  // the last conversion read UTF-16
     LexerState lexer;

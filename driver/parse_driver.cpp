@@ -16,6 +16,8 @@ constexpr int kFatalFileError = 525;
 void ResetParseState(ParseContext &ctx) {
     ctx.state = ParseState{};
     ctx.builder.Reset();
+    ctx.databaseLoaded = false;
+    ctx.query = QueryIndex{};
     ctx.diagnostics.abortParse = 0;
     ctx.diagnostics.errorSeen = 0;
     ResetStatusHistory(ctx);
@@ -34,9 +36,11 @@ int FailureStatus(const ParseContext &ctx, int grammarStatus) {
 // never counts as a success, even where no operation could report it.
 int ParseOpenedSource(ParseContext &ctx, uint64_t poolFailuresBefore) {
     int grammarStatus = RunGrammar(ctx);
+    // Whatever the outcome, the records may be listed; index them once now.
+    BuildQueryIndex(ctx);
     bool complete = ctx.pool.FailureCount() == poolFailuresBefore;
-    if (grammarStatus == 0 && ctx.diagnostics.errorSeen != 1 && complete) return 0;
-    return FailureStatus(ctx, grammarStatus);
+    ctx.databaseLoaded = grammarStatus == 0 && ctx.diagnostics.errorSeen != 1 && complete;
+    return ctx.databaseLoaded ? 0 : FailureStatus(ctx, grammarStatus);
 }
 
 // A whole parse of the source that `open` readies, with the remembered name
@@ -97,6 +101,8 @@ int ShutdownParser(ParseContext &ctx) {
     ctx.loadedFileName.reset();
     ctx.state = ParseState{};
     ctx.builder.Reset();
+    ctx.databaseLoaded = false;
+    ctx.query = QueryIndex{};
     ctx.lexer.current = CurrentTokenValue{};
     ctx.pool.Release();
     return 0;

@@ -44,6 +44,41 @@ MIFKIT_API int ParseMIFFile(const char *fileName);
 /* Releases the database. The argument is ignored. Always returns 0. */
 MIFKIT_API int ShutdownParser(int unused);
 
+/* Queries. A component name or class string is passed as its UTF-16BE bytes
+ * and the two NUL bytes, with the count of all of them; a null component name
+ * means the component of the file. A component without a name (left by a
+ * failed parse) is never found.
+ *
+ * GetGroups writes the IDs of the component's groups that have an ID, then of
+ * its tables, into ids (unless it is null) and returns their number; 0 when
+ * there is no such component. It answers even after a failed parse.
+ *
+ * GetGroupData and GetTableData return the size of the data block of a group
+ * or a table, found by its ID (unless 0) or else by its class (unless null),
+ * and write the block into buffer unless it is null. attributeIds is a list
+ * of attribute IDs ended by 0, or null for all. The block: 11 32-bit header
+ * words (size, ID, rows, columns n, component name offset and length, class
+ * offset and length, and the offsets 44, 44+4n, 44+8n of the arrays of
+ * column IDs, types and value offsets), the arrays, the values column by
+ * column with no padding, the component name and the class bytes. Values by
+ * type: 4 bytes (counter, gauge, integer, enumeration), 8 (64-bit types, low
+ * word first), or a 32-bit count and that many bytes (strings and dates).
+ * Where a value has nothing to copy: a string without text is written as
+ * the count 0; an enumeration value that matched no element is written as
+ * the number it was given (0 if none). They return 0, leaving buffer alone,
+ * when no successful parse is loaded, nothing matches, a group has no
+ * attributes or a table no rows, or the block would exceed 2^31 - 1 bytes. */
+MIFKIT_API int GetGroups(const void *componentName, int componentNameLength, unsigned int *ids);
+MIFKIT_API int GetGroupData(const void *componentName, int componentNameLength, unsigned int groupId,
+                            const void *className, int classNameLength,
+                            const unsigned int *attributeIds, void *buffer);
+MIFKIT_API int GetTableData(const void *componentName, int componentNameLength, unsigned int tableId,
+                            const void *className, int classNameLength,
+                            const unsigned int *attributeIds, void *buffer);
+
+/* Releases a block with free(); null is allowed. */
+MIFKIT_API void FreeTableData(void *block);
+
 /* MIF file generation. An INI file holds one section per MIF file: the key
  * "filename" names the file (the section's own name when absent or empty),
  * "command" is the command line that writes it, and "refresh" = NEVER (in
@@ -53,9 +88,10 @@ MIFKIT_API int ShutdownParser(int unused);
 /* Reads the value of `key` in `section` of `iniFile`; with a null `section`
  * the list of section names, with a null `key` the list of the section's key
  * names. `*out` receives a malloc'ed copy (release it with free), or null
- * when nothing was found. Returns the value's length; for the list of
- * section names one less than its length without the final NUL, or -1 when
- * the file has no sections; 0 when nothing was found or `iniFile` is null. */
+ * when nothing was found. Returns the length of the value, or of the list
+ * without its final NUL; for the list of section names one less than that,
+ * or -1 when the file has no sections; 0 when nothing was found or
+ * `iniFile` is null. */
 MIFKIT_API int GetINIString(const char *section, const char *key, const char *iniFile, char **out);
 
 /* Writes to `buffer` (unless null) the name list of the MIF file of

@@ -10,6 +10,8 @@
 #include "generate/name_list.h"
 #include "mifkit/parser.h"
 #include "tools/check_report.h"
+#include "tools/dump_command.h"
+#include "tools/table_views.h"
 #include "tools/token_listing.h"
 
 namespace {
@@ -94,7 +96,20 @@ int main(int argc, char **argv) {
         ->required();
     CLI::Option *sectionOption = generate->add_option("section", section, "Only this section's file");
 
+    std::string databaseFile;
+    uint32_t tableId = 0;
+    CLI::App *dump = app.add_subcommand("dump", "Print the database of a MIF file as JSON");
+    dump->add_option("file", databaseFile, "MIF file")->required();
+    CLI::App *groups = app.add_subcommand("groups", "List the groups and tables of a MIF file");
+    groups->add_option("file", databaseFile, "MIF file")->required();
+    CLI::App *table = app.add_subcommand("table", "Print the rows of a table of a MIF file");
+    table->add_option("file", databaseFile, "MIF file")->required();
+    table->add_option("id", tableId, "The table's ID")->required();
+
     CLI11_PARSE(app, argc, argv);
+    if (*dump) return mifkit::tool::RunDump(databaseFile);
+    if (*groups) return mifkit::tool::RunGroups(databaseFile);
+    if (*table) return mifkit::tool::RunTable(databaseFile, tableId);
     if (*tokens) return RunTokens(file, json);
     if (*generate) return RunGenerate(ini, sectionOption->count() > 0 ? &section : nullptr);
     return RunCheck(files, gnu, writeWorkingCopy);

@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "mifkit/database.h"
+
 namespace mifkit {
 
 struct ParseContext;
@@ -50,6 +52,23 @@ public:
     int status() const { return status_; }
     bool ok() const { return status_ == 0; }
     const std::vector<Diagnostic> &diagnostics() const { return diagnostics_; }
+
+    // The records, even those a failed parse left (then incomplete): the
+    // component (empty when there is none), the groups defined outside it
+    // and the language string.
+    ComponentView component() const;
+    List<GroupView> topLevelGroups() const;
+    Text language() const;
+
+    // The queries of the C interface on this database's own records, for the
+    // component of the file. A class is given as its stored bytes (UTF-16BE
+    // and NUL, as Text::bytes() gives them; empty: none); attributeIds as a
+    // list of attribute IDs (null: all). An empty result is the C result 0.
+    std::vector<uint32_t> groupIds() const;
+    std::vector<unsigned char> groupData(uint32_t id, std::string_view className = {},
+                                         const std::vector<uint32_t> *attributeIds = nullptr) const;
+    std::vector<unsigned char> tableData(uint32_t id, std::string_view className = {},
+                                         const std::vector<uint32_t> *attributeIds = nullptr) const;
 
     // The parser that holds the records, for this library's own readers.
     const ParseContext &context() const { return *context_; }

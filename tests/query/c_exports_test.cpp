@@ -1,0 +1,115 @@
+// The query exports of the shared library as an agent calls them: size first,
+// then the block; unaligned values; templates by class; failure and release.
+#include <dlfcn.h>
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <initializer_list>
+#include <string>
+
+#include "tests/test_support.h"
+
+namespace mifkit {
+namespace {
+
+using DataFn = int (*)(const void *, int, unsigned, const void *, int, const unsigned *, void *);
+
+std::string Name(const std::string &ascii) { return test::Utf16(ascii) + std::string(2, '\0'); }
+std::string Words(std::initializer_list<uint32_t> words) {
+    std::string out;
+    for (uint32_t w : words) out.append(reinterpret_cast<const char *>(&w), 4);
+    return out;
+}
+std::string Attr(int id, const std::string &body) {
+    return "Start Attribute Name = \"a\" ID = " + std::to_string(id) + "\n" + body + "\nEnd Attribute\n";
+}
+
+// Every type once, in this order: after the 10 bytes of the first string no
+// value is 4-byte aligned.
+const std::string kSource =
+    "Start Component\nName = \"c\"\nStart Enum Name = \"E\" Type = Integer 1 = \"one\" End Enum\n"
+    "Start Group Name = \"g\" Class = \"k\" ID = 3\n" + Attr(1, "Type = DisplayString(8) Value = \"ab\"") +
+    Attr(2, "Type = Counter64 Value = 4294967298") + Attr(3, "Type = Integer64 Value = -2") +
+    Attr(4, "Type = Counter Value = 7") + Attr(5, "Type = Gauge Value = 8") + Attr(6, "Type = Integer Value = -3") +
+    Attr(7, "Type = OctetString(4) Value = \"xy\"") + Attr(8, "Type = Date Value = \"d\"") +
+    Attr(9, "Type = Start Enum 5 = \"five\" End Enum Value = \"five\"") + Attr(10, "Type = \"E\" Value = 9") +
+    Attr(11, "Type = DisplayString(4)") + "End Group\nStart Group Name = \"t\" Class = \"t\" Key = 1\n" +
+    Attr(1, "Type = Counter Value = 42") + Attr(2, "Type = Counter64 Value = 6") + "End Group\n"
+    "Start Table Name = \"rows\" Class = \"t\" ID = 9\n{1, 4294967298}\n{2, }\n{3, 5}\nEnd Table\nEnd Component\n";
+
+class CExportsTest : public test::TempDirTest {
+protected:
+    template <typename F>
+    F Get(const char *name) const { return reinterpret_cast<F>(::dlsym(handle_, name)); }
+    void SetUp() override { TempDirTest::SetUp(); ASSERT_TRUE(handle_ != nullptr && shutdown(0) == 0); }
+    ~CExportsTest() override {
+        if (handle_ != nullptr) shutdown(0), ::dlclose(handle_);
+    }
+
+    // Both calls of the protocol, into a malloc'ed block of exactly the size
+    // (ASan catches a longer write); "" when the size call gives 0.
+    std::string Block(DataFn query, uint32_t id, const std::string &cls, const uint32_t *filter = nullptr) {
+        const std::string c = Name("c");
+        const char *clsBytes = cls.empty() ? nullptr : cls.data();
+        const int size = query(c.data(), 4, id, clsBytes, static_cast<int>(cls.size()), filter, nullptr);
+        if (size <= 0) return "";
+        auto *block = static_cast<char *>(std::malloc(static_cast<size_t>(size)));
+        EXPECT_EQ(query(c.data(), 4, id, clsBytes, static_cast<int>(cls.size()), filter, block), size);
+        std::string bytes(block, static_cast<size_t>(size));
+        release(block);
+        return bytes;
+    }
+
+    void *handle_ = ::dlopen(MIFKIT_SHARED_LIBRARY, RTLD_NOW | RTLD_LOCAL);
+    int (*parse)(const char *) = Get<int (*)(const char *)>("ParseMIFFile");
+    int (*shutdown)(int) = Get<int (*)(int)>("ShutdownParser");
+    int (*groups)(const void *, int, unsigned *) = Get<int (*)(const void *, int, unsigned *)>("GetGroups");
+    DataFn groupData = Get<DataFn>("GetGroupData"), tableData = Get<DataFn>("GetTableData");
+    void (*release)(void *) = Get<void (*)(void *)>("FreeTableData");
+};
+
+TEST_F(CExportsTest, WritesEveryTypeAtUnalignedOffsets) {
+    WriteFile("a.mif", kSource);
+    ASSERT_EQ(parse("a.mif"), 0);
+    // 64-bit values low word first; an octet string without NUL; an enumeration by its element's
+    // number, or by the number given when it matched none; a string without a value as the count 0.
+    const std::string expected =
+        Words({250, 3, 1, 11, 242, 4, 246, 4, 44, 88, 132, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}) +
+        Words({8, 2, 6, 1, 3, 5, 7, 11, 112, 111, 8, 176, 186, 194, 202, 206, 210, 214, 222, 230, 234, 238, 6}) +
+        Name("ab") + Words({2, 1, 0xFFFFFFFE, 0xFFFFFFFF, 7, 8, static_cast<uint32_t>(-3), 4}) + test::Utf16("xy") +
+        Words({4}) + Name("d") + Words({5, 9, 0}) + Name("c") + Name("k");
+    EXPECT_EQ(Block(groupData, 3, ""), expected);
+    EXPECT_EQ(Block(groupData, 0, Name("k")), expected);
+    // A pure template is reached by its class alone and gives its defaults.
+    EXPECT_EQ(Block(groupData, 0, Name("t")),
+              Words({88, 0, 1, 2, 80, 4, 84, 4, 44, 52, 60, 1, 2, 1, 2, 68, 72, 42, 6, 0}) + Name("c") + Name("t"));
+    // Three rows of a Counter64 column: 24 bytes, the defaulted row included.
+    const uint32_t onlyWide[] = {2, 0};
+    EXPECT_EQ(Block(tableData, 9, "", onlyWide),
+              Words({88, 9, 3, 1, 80, 4, 84, 4, 44, 48, 52, 2, 2, 56, 2, 1, 6, 0, 5, 0}) + Name("c") + Name("t"));
+    unsigned ids[2] = {0, 0};
+    EXPECT_EQ(groups(nullptr, 0, nullptr) + groups(nullptr, 0, ids), 4);
+    EXPECT_EQ(Words({ids[0], ids[1]}), Words({3, 9}));
+}
+
+// A failed parse still lists its IDs but serves no data; after
+// ShutdownParser nothing is found and no released block is read.
+TEST_F(CExportsTest, FailedParseAndShutdown) {
+    WriteFile("bad.mif", kSource.substr(0, kSource.find("Start Table")) + "@\n");
+    WriteFile("a.mif", kSource);
+    char buffer[8] = "intact";
+    for (const bool good : {false, true}) {
+        EXPECT_EQ(parse(good ? "a.mif" : "bad.mif"), good ? 0 : 1);
+        EXPECT_EQ(groups(nullptr, 0, nullptr), good ? 2 : 1);
+        EXPECT_EQ(Block(groupData, 3, "").empty(), !good);
+        EXPECT_EQ(Block(tableData, 9, "").empty(), !good);
+        EXPECT_EQ(groupData(nullptr, 0, 3, nullptr, 0, nullptr, good ? nullptr : buffer) > 0, good);
+        EXPECT_EQ(shutdown(0), 0);
+        EXPECT_EQ(groups(nullptr, 0, nullptr) + groupData(nullptr, 0, 3, nullptr, 0, nullptr, buffer) +
+                      tableData(nullptr, 0, 9, nullptr, 0, nullptr, buffer), 0);
+        EXPECT_STREQ(buffer, "intact");
+    }
+}
+
+}  // namespace
+}  // namespace mifkit
