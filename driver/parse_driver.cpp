@@ -36,6 +36,7 @@ int FailureStatus(const ParseContext &ctx, int grammarStatus) {
 // never counts as a success, even where no operation could report it.
 int ParseOpenedSource(ParseContext &ctx, uint64_t poolFailuresBefore) {
     int grammarStatus = RunGrammar(ctx);
+    CloseLexer(ctx);
     // Whatever the outcome, the records may be listed; index them once now.
     BuildQueryIndex(ctx);
     bool complete = ctx.pool.FailureCount() == poolFailuresBefore;

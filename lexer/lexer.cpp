@@ -76,6 +76,17 @@ uint32_t CountLineFeeds(const TokenValue *value) {
 
 LexerState::~LexerState() { DestroyScanner(*this); }
 
+void CloseLexer(ParseContext &ctx) {
+    LexerState &lexer = ctx.lexer;
+    DestroyScanner(lexer);
+    // The database keeps copies of everything it needs from the input.
+    lexer.copy = WorkingCopy{};
+    lexer.literalBuffer = std::vector<unsigned char>();
+    lexer.lineScan = LineScan{};
+    lexer.literalCursor = 0;
+    lexer.atEnd = true;
+}
+
 void ResetLexer(ParseContext &ctx, WorkingCopy &&copy) {
     LexerState &lexer = ctx.lexer;
     DestroyScanner(lexer);

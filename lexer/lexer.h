@@ -13,6 +13,10 @@ struct ParseContext;
 // at the copy's first NUL byte, as at its end.
 void ResetLexer(ParseContext &ctx, WorkingCopy &&copy);
 
+// Ends the token stream and frees the working copy: the database keeps
+// copies of all it needs, so a loaded database does not hold its input.
+void CloseLexer(ParseContext &ctx);
+
 // The next token's number, 0 at the end of input and on every call after.
 // Literals, numbers, OS names and Direct-Interface leave their value in
 // ctx.lexer.current; literal and number values come from the block pool.
