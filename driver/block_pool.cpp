@@ -7,7 +7,7 @@ namespace mifkit {
 
 namespace {
 
-constexpr size_t kAlignment = alignof(std::max_align_t);
+constexpr size_t kAlignment = kBlockAlignment;
 constexpr size_t kChunkSize = 64 * 1024;
 
 constexpr size_t RoundUp(size_t n) { return (n + kAlignment - 1) & ~(kAlignment - 1); }

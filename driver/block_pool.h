@@ -8,6 +8,10 @@
 
 namespace mifkit {
 
+// Records hold pointers and 32-bit words, nothing wider: blocks are aligned
+// for a pointer, not for every type, which keeps small blocks small.
+constexpr size_t kBlockAlignment = alignof(void *);
+
 class BlockPool {
 public:
     BlockPool() = default;

@@ -27,7 +27,7 @@ void AllocateAndCheck(BlockPool &pool, const std::vector<uint32_t> &sizes) {
     for (uint32_t size : sizes) {
         auto *block = static_cast<unsigned char *>(pool.Allocate(size));
         ASSERT_NE(block, nullptr) << "size " << size;
-        EXPECT_EQ(reinterpret_cast<uintptr_t>(block) % alignof(std::max_align_t), 0u);
+        EXPECT_EQ(reinterpret_cast<uintptr_t>(block) % kBlockAlignment, 0u);
         ASSERT_TRUE(AllZero(block, size)) << "size " << size;
         std::memset(block, 0xA5, size);
         uintptr_t begin = reinterpret_cast<uintptr_t>(block);
