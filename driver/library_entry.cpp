@@ -17,7 +17,10 @@ mifkit::ParseContext &mifkit::ProcessParser() { return processParser; }
 #ifdef _WIN32
 #include <windows.h>
 
-BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID) {
+// The C runtime's start-up code calls it by its C name. Shutting the parser
+// down releases the pool and frees the remembered name; an agent that unloads
+// the library and goes on gets its memory back at once.
+extern "C" BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID) {
     if (reason == DLL_PROCESS_DETACH) mifkit::ShutdownParser(processParser);
     return TRUE;
 }
@@ -25,8 +28,8 @@ BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID) {
 
 extern "C" {
 
-MIFKIT_API int ParseMIFFile(const char *fileName) { return mifkit::ParseFile(processParser, fileName); }
+MIFKIT_API int MIFKIT_CALL ParseMIFFile(const char *fileName) { return mifkit::ParseFile(processParser, fileName); }
 
-MIFKIT_API int ShutdownParser(int /*unused*/) { return mifkit::ShutdownParser(processParser); }
+MIFKIT_API int MIFKIT_CALL ShutdownParser(int /*unused*/) { return mifkit::ShutdownParser(processParser); }
 
 }  // extern "C"

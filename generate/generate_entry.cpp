@@ -10,7 +10,7 @@
 
 extern "C" {
 
-MIFKIT_API int GetINIString(const char *section, const char *key, const char *iniFile, char **out) {
+MIFKIT_API int MIFKIT_CALL GetINIString(const char *section, const char *key, const char *iniFile, char **out) {
     try {
         return mifkit::ReadIniString(section, key, iniFile, out);
     } catch (...) {
@@ -18,7 +18,7 @@ MIFKIT_API int GetINIString(const char *section, const char *key, const char *in
     }
 }
 
-MIFKIT_API int GetMIFFilename(const char *iniFile, const char *section, char *buffer) {
+MIFKIT_API int MIFKIT_CALL GetMIFFilename(const char *iniFile, const char *section, char *buffer) {
     try {
         std::string list = mifkit::MifFileNameList(iniFile, section);
         if (buffer != nullptr) std::memcpy(buffer, list.data(), list.size());
@@ -28,7 +28,7 @@ MIFKIT_API int GetMIFFilename(const char *iniFile, const char *section, char *bu
     }
 }
 
-MIFKIT_API void GenerateMIFFile(const char *iniFile, const char *section, char *nameList) {
+MIFKIT_API void MIFKIT_CALL GenerateMIFFile(const char *iniFile, const char *section, char *nameList) {
     if (nameList == nullptr) return;
     try {
         // The buffer's size is not passed: the list is built here and only
@@ -40,7 +40,7 @@ MIFKIT_API void GenerateMIFFile(const char *iniFile, const char *section, char *
     }
 }
 
-MIFKIT_API int ExecuteCommand(const char *commandLine) {
+MIFKIT_API int MIFKIT_CALL ExecuteCommand(const char *commandLine) {
     try {
         return mifkit::RunCommandLine(commandLine);
     } catch (...) {

@@ -9,14 +9,24 @@
 #ifndef MIFKIT_H
 #define MIFKIT_H
 
+/* MIFKIT_API marks the exports. On Windows mifkit.def names them, under
+ * their plain names, and a program that links the static library instead of
+ * the DLL defines MIFKIT_STATIC.
+ *
+ * MIFKIT_CALL is the calling convention of every export: __cdecl (the caller
+ * removes the arguments) on 32-bit and 64-bit Windows alike, so a host that
+ * takes an address from GetProcAddress calls it through a plain C function
+ * pointer type; 64-bit Windows has one convention only and ignores it. */
 #if defined(_WIN32)
-#  if defined(MIFKIT_BUILDING)
-#    define MIFKIT_API __declspec(dllexport)
+#  if defined(MIFKIT_BUILDING) || defined(MIFKIT_STATIC)
+#    define MIFKIT_API
 #  else
 #    define MIFKIT_API __declspec(dllimport)
 #  endif
+#  define MIFKIT_CALL __cdecl
 #else
 #  define MIFKIT_API __attribute__((visibility("default")))
+#  define MIFKIT_CALL
 #endif
 
 #ifdef __cplusplus
@@ -39,10 +49,10 @@ extern "C" {
  *              no check could report it.
  * A second call with the same name after a successful parse returns 0 at
  * once. */
-MIFKIT_API int ParseMIFFile(const char *fileName);
+MIFKIT_API int MIFKIT_CALL ParseMIFFile(const char *fileName);
 
 /* Releases the database. The argument is ignored. Always returns 0. */
-MIFKIT_API int ShutdownParser(int unused);
+MIFKIT_API int MIFKIT_CALL ShutdownParser(int unused);
 
 /* Queries. A component name or class string is passed as its UTF-16BE bytes
  * and the two NUL bytes, with the count of all of them; a null component name
@@ -68,16 +78,16 @@ MIFKIT_API int ShutdownParser(int unused);
  * the number it was given (0 if none). They return 0, leaving buffer alone,
  * when no successful parse is loaded, nothing matches, a group has no
  * attributes or a table no rows, or the block would exceed 2^31 - 1 bytes. */
-MIFKIT_API int GetGroups(const void *componentName, int componentNameLength, unsigned int *ids);
-MIFKIT_API int GetGroupData(const void *componentName, int componentNameLength, unsigned int groupId,
-                            const void *className, int classNameLength,
-                            const unsigned int *attributeIds, void *buffer);
-MIFKIT_API int GetTableData(const void *componentName, int componentNameLength, unsigned int tableId,
-                            const void *className, int classNameLength,
-                            const unsigned int *attributeIds, void *buffer);
+MIFKIT_API int MIFKIT_CALL GetGroups(const void *componentName, int componentNameLength, unsigned int *ids);
+MIFKIT_API int MIFKIT_CALL GetGroupData(const void *componentName, int componentNameLength,
+                                        unsigned int groupId, const void *className, int classNameLength,
+                                        const unsigned int *attributeIds, void *buffer);
+MIFKIT_API int MIFKIT_CALL GetTableData(const void *componentName, int componentNameLength,
+                                        unsigned int tableId, const void *className, int classNameLength,
+                                        const unsigned int *attributeIds, void *buffer);
 
 /* Releases a block with free(); null is allowed. */
-MIFKIT_API void FreeTableData(void *block);
+MIFKIT_API void MIFKIT_CALL FreeTableData(void *block);
 
 /* MIF file generation. An INI file holds one section per MIF file: the key
  * "filename" names the file (the section's own name when absent or empty),
@@ -92,7 +102,8 @@ MIFKIT_API void FreeTableData(void *block);
  * without its final NUL; for the list of section names one less than that,
  * or -1 when the file has no sections; 0 when nothing was found or
  * `iniFile` is null. */
-MIFKIT_API int GetINIString(const char *section, const char *key, const char *iniFile, char **out);
+MIFKIT_API int MIFKIT_CALL GetINIString(const char *section, const char *key, const char *iniFile,
+                                        char **out);
 
 /* Writes to `buffer` (unless null) the name list of the MIF file of
  * `section`, or of every section when `section` is null, and returns its
@@ -100,20 +111,20 @@ MIFKIT_API int GetINIString(const char *section, const char *key, const char *in
  * with that many bytes. A section absent from the file names itself.
  * Returns 0, writing nothing, when `section` is null and the file has no
  * sections. */
-MIFKIT_API int GetMIFFilename(const char *iniFile, const char *section, char *buffer);
+MIFKIT_API int MIFKIT_CALL GetMIFFilename(const char *iniFile, const char *section, char *buffer);
 
 /* Brings the MIF files that GetMIFFilename lists up to date: runs the
  * command of each file that is missing, or that exists and is not marked
  * refresh = NEVER, waiting for each; then leaves in `nameList` (a buffer of
  * at least GetMIFFilename's length for the same arguments) the names of the
  * files that exist, in order. Does nothing when `nameList` is null. */
-MIFKIT_API void GenerateMIFFile(const char *iniFile, const char *section, char *nameList);
+MIFKIT_API void MIFKIT_CALL GenerateMIFFile(const char *iniFile, const char *section, char *nameList);
 
 /* Runs a command line (program and arguments, as Windows takes them; no
  * shell) as a separate process with the caller's environment and current
  * directory, and waits until it has ended. Returns 0 when it ran, and when
  * `commandLine` is null or empty; 1 when it could not be started. */
-MIFKIT_API int ExecuteCommand(const char *commandLine);
+MIFKIT_API int MIFKIT_CALL ExecuteCommand(const char *commandLine);
 
 #ifdef __cplusplus
 }

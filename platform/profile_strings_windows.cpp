@@ -1,6 +1,8 @@
 #ifdef _WIN32
 
 #include <windows.h>
+// windows.h maps GetProfileString to the system's GetProfileStringA.
+#undef GetProfileString
 
 #include "platform/profile_strings.h"
 

@@ -3,12 +3,17 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#ifndef _WIN32
+#include <sys/wait.h>
 #include <unistd.h>
+#endif
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <memory>
 #include <fstream>
+#include <memory>
+#include <random>
 #include <string>
 #include <string_view>
 
@@ -35,9 +40,7 @@ struct CapturedContext {
 class TempDirTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::string pattern = (std::filesystem::temp_directory_path() / "mifkit-test-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        dir_ = pattern;
+        ASSERT_TRUE(MakeTempDir(dir_));
         previous_ = std::filesystem::current_path();
         std::filesystem::current_path(dir_);
     }
@@ -47,6 +50,23 @@ protected:
         std::filesystem::remove_all(dir_, ignored);
     }
 
+    static bool MakeTempDir(std::filesystem::path &dir) {
+#ifdef _WIN32
+        // No mkdtemp: a random name, retried while it is taken.
+        std::random_device random;
+        std::error_code error;
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            dir = std::filesystem::temp_directory_path() / ("mifkit-test-" + std::to_string(random()));
+            if (std::filesystem::create_directory(dir, error)) return true;
+        }
+        return false;
+#else
+        std::string pattern = (std::filesystem::temp_directory_path() / "mifkit-test-XXXXXX").string();
+        if (::mkdtemp(pattern.data()) == nullptr) return false;
+        dir = pattern;
+        return true;
+#endif
+    }
     static void WriteFile(const std::string &name, std::string_view bytes) {
         std::ofstream out(name, std::ios::binary | std::ios::trunc);
         out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
@@ -59,6 +79,40 @@ protected:
     std::filesystem::path dir_;
     std::filesystem::path previous_;
 };
+
+// How a test names a file of the current directory to the INI reader:
+// GetPrivateProfileStringA looks a name without a directory up in the
+// Windows directory.
+inline std::string Here(const char *name) {
+#ifdef _WIN32
+    return std::string("./") + name;
+#else
+    return name;
+#endif
+}
+
+// Runs the mifkit tool with `arguments` through the system's shell, its
+// standard error discarded; returns its exit status, and its standard output
+// in `output` (on Windows read in text mode, so lines end in "\n" alone).
+inline int RunTool(const std::string &arguments, std::string &output) {
+    output.clear();
+#ifdef _WIN32
+    std::string tool = MIFKIT_TOOL;
+    for (char &c : tool) c = c == '/' ? '\\' : c;  // cmd.exe takes '/' for a switch
+    FILE *pipe = ::_popen((tool + " " + arguments + " 2>NUL").c_str(), "r");
+#else
+    FILE *pipe = ::popen((std::string(MIFKIT_TOOL) + " " + arguments + " 2>/dev/null").c_str(), "r");
+#endif
+    if (pipe == nullptr) return -1;
+    char buffer[4096];
+    for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) output.append(buffer, n);
+#ifdef _WIN32
+    return ::_pclose(pipe);
+#else
+    int status = ::pclose(pipe);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+#endif
+}
 
 // The working copy's marks, for writing expected bytes.
 inline const std::string ZM(kZeroMark);

@@ -5,6 +5,11 @@
 #include <string>
 #include <vector>
 
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
 #include "driver/parse_context.h"
 #include "generate/generation.h"
 #include "generate/name_list.h"
@@ -70,6 +75,11 @@ int RunGenerate(const std::string &ini, const std::string *section) {
 }  // namespace
 
 int main(int argc, char **argv) {
+#ifdef _WIN32
+    // The same bytes as on every other platform: lines end in "\n" alone.
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
+#endif
     CLI::App app{"mifkit: reads and checks DMI Management Information Format (MIF) files"};
     app.require_subcommand(1);
 

@@ -1,6 +1,5 @@
 // The C exports of the shared library as a host sees them: statuses, the
 // exact text on standard output, and temp.mif in the current directory.
-#include <dlfcn.h>
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -10,6 +9,7 @@
 #include <iterator>
 #include <string>
 
+#include "tests/shared_library.h"
 #include "tests/test_support.h"
 
 namespace mifkit {
@@ -36,17 +36,17 @@ class CInterfaceTest : public test::TempDirTest {
 protected:
     void SetUp() override {
         TempDirTest::SetUp();
-        handle_ = ::dlopen(MIFKIT_SHARED_LIBRARY, RTLD_NOW | RTLD_LOCAL);
-        ASSERT_NE(handle_, nullptr) << ::dlerror();
-        parse_ = reinterpret_cast<ParseFn>(::dlsym(handle_, "ParseMIFFile"));
-        shutdown_ = reinterpret_cast<ShutdownFn>(::dlsym(handle_, "ShutdownParser"));
+        handle_ = test::OpenLibrary(MIFKIT_SHARED_LIBRARY);
+        ASSERT_NE(handle_, nullptr) << test::LibraryError();
+        parse_ = test::LibrarySymbol<ParseFn>(handle_, "ParseMIFFile");
+        shutdown_ = test::LibrarySymbol<ShutdownFn>(handle_, "ShutdownParser");
         ASSERT_NE(parse_, nullptr);
         ASSERT_NE(shutdown_, nullptr);
         // The library may stay loaded between tests: start with nothing loaded.
         ASSERT_EQ(shutdown_(0), 0);
     }
     void TearDown() override {
-        if (handle_ != nullptr) ::dlclose(handle_);
+        if (handle_ != nullptr) test::CloseLibrary(handle_);
         TempDirTest::TearDown();
     }
 
@@ -104,6 +104,9 @@ TEST_F(CInterfaceTest, CallsPrintTheirLinesOnStandardOutput) {
 TEST_F(CInterfaceTest, WritesTempMifInTheCurrentDirectory) {
     WriteFile("a.mif", kSource);
     for (bool planted : {false, true}) {
+#ifdef _WIN32
+        if (planted) break;  // making a symbolic link needs a privilege there
+#endif
         WriteFile("victim.txt", "precious");
         if (planted) fs::create_symlink("victim.txt", "temp.mif");
         std::string printed;

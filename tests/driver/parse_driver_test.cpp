@@ -28,7 +28,7 @@ std::string SyntaxErrorLine(int line, const std::string &token) {
 
 std::set<std::string> DirectoryEntries() {
     std::set<std::string> names;
-    for (const auto &entry : fs::directory_iterator(".")) names.insert(entry.path().filename());
+    for (const auto &entry : fs::directory_iterator(".")) names.insert(entry.path().filename().string());
     return names;
 }
 

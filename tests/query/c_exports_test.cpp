@@ -1,12 +1,12 @@
 // The query exports of the shared library as an agent calls them: size first,
 // then the block; unaligned values; templates by class; failure and release.
-#include <dlfcn.h>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <initializer_list>
 #include <string>
 
+#include "tests/shared_library.h"
 #include "tests/test_support.h"
 
 namespace mifkit {
@@ -40,10 +40,10 @@ const std::string kSource =
 class CExportsTest : public test::TempDirTest {
 protected:
     template <typename F>
-    F Get(const char *name) const { return reinterpret_cast<F>(::dlsym(handle_, name)); }
+    F Get(const char *name) const { return test::LibrarySymbol<F>(handle_, name); }
     void SetUp() override { TempDirTest::SetUp(); ASSERT_TRUE(handle_ != nullptr && shutdown(0) == 0); }
     ~CExportsTest() override {
-        if (handle_ != nullptr) shutdown(0), ::dlclose(handle_);
+        if (handle_ != nullptr) shutdown(0), test::CloseLibrary(handle_);
     }
 
     // Both calls of the protocol, into a malloc'ed block of exactly the size
@@ -60,7 +60,7 @@ protected:
         return bytes;
     }
 
-    void *handle_ = ::dlopen(MIFKIT_SHARED_LIBRARY, RTLD_NOW | RTLD_LOCAL);
+    void *handle_ = test::OpenLibrary(MIFKIT_SHARED_LIBRARY);
     int (*parse)(const char *) = Get<int (*)(const char *)>("ParseMIFFile");
     int (*shutdown)(int) = Get<int (*)(int)>("ShutdownParser");
     int (*groups)(const void *, int, unsigned *) = Get<int (*)(const void *, int, unsigned *)>("GetGroups");

@@ -1,6 +1,5 @@
 // `mifkit dump` and `groups` as a user runs them: whole outputs.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cstdint>
 #include <cstdio>
@@ -13,16 +12,7 @@ namespace mifkit {
 namespace {
 
 using nlohmann::json;
-
-// Runs the tool; its exit status, and its stdout in `output`.
-int RunTool(const std::string &arguments, std::string &output) {
-    output.clear();
-    FILE *pipe = ::popen((std::string(MIFKIT_TOOL) + " " + arguments + " 2>/dev/null").c_str(), "r");
-    char buffer[4096];
-    for (size_t n; pipe != nullptr && (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;) output.append(buffer, n);
-    int status = pipe != nullptr ? ::pclose(pipe) : -1;
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
+using test::RunTool;
 
 json Attr(int id, const char *name, const char *type, const json &rest) {
     json a = {{"id", id}, {"name", name}, {"storage", "Common"}, {"type", type}};

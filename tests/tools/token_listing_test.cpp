@@ -1,6 +1,4 @@
 // The token listing behind `mifkit tokens`, and the tool itself.
-#include <sys/wait.h>
-
 #include <cstdio>
 #include <nlohmann/json.hpp>
 #include <string>
@@ -49,18 +47,7 @@ protected:
         return tokens;
     }
 
-    // Runs the tool; returns its exit status and standard output.
-    static int Run(const std::string &arguments, std::string &output) {
-        output.clear();
-        std::string command = std::string(MIFKIT_TOOL) + " " + arguments + " 2>/dev/null";
-        FILE *pipe = ::popen(command.c_str(), "r");
-        if (pipe == nullptr) return -1;
-        char buffer[4096];
-        for (size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-            output.append(buffer, n);
-        int status = ::pclose(pipe);
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    }
+    static int Run(const std::string &arguments, std::string &output) { return test::RunTool(arguments, output); }
 
     test::CapturedContext captured_;
 };

@@ -1,0 +1,88 @@
+#!/usr/bin/env bash
+# Checks the Windows builds of scripts/windows-build.sh. Both: the PE machine
+# type, exactly the exports that cmake/mifkit.def and cmake/mifkit.map list,
+# imports of system DLLs only. The 64-bit build: its tests under Wine, in a
+# Wine prefix made for this run in a temporary directory. 32-bit programs do
+# not run here (the kernel cannot execute them, and there is no 32-bit Wine),
+# so the 32-bit build is checked statically only.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+fail() { echo "windows-test: $*" >&2; exit 1; }
+
+# The names between "global:" and "local:" of the version script, and the
+# EXPORTS of the module definition file, sorted.
+map_names=$(sed -n '/global:/,/local:/p' cmake/mifkit.map | grep -o '^ *[A-Za-z_][A-Za-z0-9_]*;' | tr -d ' ;' | sort)
+def_names=$(sed -n '/^EXPORTS/,$p' cmake/mifkit.def | tail -n +2 | grep -v '^ *;' | awk 'NF {print $1}' | sort)
+[ "$map_names" = "$def_names" ] || fail "cmake/mifkit.map and cmake/mifkit.def list different names"
+[ "$(echo "$map_names" | wc -l)" -eq 10 ] || fail "expected ten exports"
+
+# The machine field of a PE file's COFF header, in hex.
+machine() {
+  local offset
+  offset=$(od -An -tu4 -j60 -N4 "$1" | tr -d ' ')
+  od -An -tx2 -j$((offset + 4)) -N2 "$1" | tr -d ' '
+}
+
+check_build() {
+  local build=$1 triple=$2 expected_machine=$3 symbol_prefix=$4
+  local dll=$build/mifkit.dll
+  [ -f "$dll" ] && [ -f "$build/libmifkit.dll.a" ] || fail "$build: no mifkit.dll or import library"
+  for file in "$dll" "$build/tools/mifkit.exe" "$build/tests/mifkit_host.exe" "$build/tests/mifkit_tests.exe"; do
+    [ -f "$file" ] || fail "$file is missing"
+    [ "$(machine "$file")" = "$expected_machine" ] || fail "$file: machine $(machine "$file"), not $expected_machine"
+    # Only the system's own DLLs: the compiler's runtime is linked in.
+    local imports
+    imports=$("$triple-objdump" -p "$file" | sed -n 's/^\s*DLL Name: //p')
+    while read -r name; do
+      case "${name,,}" in
+        kernel32.dll | user32.dll | msvcrt.dll | ucrtbase.dll | api-ms-win-crt-*.dll) ;;
+        *) fail "$file imports $name" ;;
+      esac
+    done <<< "$imports"
+  done
+  local exports
+  exports=$("$triple-objdump" -p "$dll" |
+    sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p' | sed -n 's/^\s*\[ *[0-9]*\] //p' | sort)
+  [ "$exports" = "$map_names" ] || fail "$dll exports: $(echo $exports), expected: $(echo $map_names)"
+  # The import library's symbols: a __cdecl function is its C name with the
+  # target's prefix, where __stdcall would add @ and the argument bytes.
+  local imported
+  imported=$("$triple-nm" "$build/libmifkit.dll.a" | sed -n "s/^.* I __imp_$symbol_prefix//p" | sort)
+  [ "$imported" = "$map_names" ] || fail "$build/libmifkit.dll.a imports: $(echo $imported)"
+  echo "$build: machine $expected_machine, the ten exports (__cdecl), system imports only"
+}
+
+checked=0
+if [ -d build-win64 ]; then check_build build-win64 x86_64-w64-mingw32 8664 ""; checked=1; fi
+if [ -d build-win32 ]; then check_build build-win32 i686-w64-mingw32 014c _; checked=1; fi
+[ "$checked" -eq 1 ] || fail "no Windows build: run scripts/windows-build.sh first"
+
+[ -d build-win64 ] || exit 0
+WINEPREFIX=$(mktemp -d "${TMPDIR:-/tmp}/mifkit-wine.XXXXXX")
+export WINEPREFIX
+export WINEDEBUG=-all
+# No .NET or HTML engine to offer: the tests need neither.
+export WINEDLLOVERRIDES="mscoree,mshtml="
+cleanup() {
+  wineserver -k 2>/dev/null || true
+  rm -rf "$WINEPREFIX"
+}
+trap cleanup EXIT
+# Its first start makes the prefix; what it says is shown only on failure.
+if ! wine wineboot --init > "$WINEPREFIX/wineboot.log" 2>&1; then
+  cat "$WINEPREFIX/wineboot.log" >&2
+  fail "Wine did not start"
+fi
+wineserver -w
+
+ctest --test-dir build-win64 --output-on-failure
+
+# The host's output under Wine is the expected text, and so is the Linux
+# build's (LINUX_BUILD_DIR, build by default) when it ran: the two platforms
+# print the same bytes.
+linux=${LINUX_BUILD_DIR:-build}
+if [ -f "$linux/tests/host_output/output.txt" ]; then
+  cmp "$linux/tests/host_output/output.txt" build-win64/tests/host_output/output.txt
+  echo "host output: $linux (Linux) and build-win64 (Wine) are the same bytes"
+fi
