@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds mifkit and checks the bundled example: its diagnostics, if any, and
-# the result.
+# the result; then lists the groups and tables it defines.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -10,3 +10,4 @@ cmake --build build -j"$(nproc)" >/dev/null
 
 example=examples/network_adapter.mif
 ./build/tools/mifkit check "$example" && echo "$example: parsed, no errors"
+./build/tools/mifkit groups "$example"
