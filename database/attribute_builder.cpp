@@ -63,14 +63,9 @@ int BeginAttribute(ParseContext &ctx) {
     ParseState &s = ctx.state;
     ctx.builder.refused.attribute = true;  // until the attribute exists
     if (ctx.builder.refused.group || s.currentGroup == nullptr) return 0;
-    auto *attribute = NewRecord<Attribute>(ctx);
-    if (s.currentAttribute != nullptr) {
-        if (attribute == nullptr) return MemoryFault(ctx, 2020);
-        s.currentAttribute->next = attribute;
-    } else {
-        if (attribute == nullptr) return MemoryFault(ctx, 2019);
-        s.currentGroup->attributes = attribute;
-    }
+    int status = 0;
+    auto *attribute = AppendRecord(ctx, s.currentAttribute, s.currentGroup->attributes, 2020, 2019, status);
+    if (attribute == nullptr) return status;
     s.currentAttribute = attribute;
     s.inAttribute = 1;
     ctx.builder.refused.attribute = false;

@@ -27,4 +27,20 @@ inline int MemoryFault(ParseContext &ctx, int status) {
     return Refuse(ctx, kMemoryFaultMessage, status);
 }
 
+// A new record linked after `tail`, or made the list's `head` when there is
+// no tail yet: the lists keep file order. When the pool is exhausted it
+// reports message 220, leaves the list alone, sets `status` to the later or
+// the first record's status and returns null.
+template <typename Record>
+Record *AppendRecord(ParseContext &ctx, Record *tail, Record *&head, int laterStatus, int firstStatus,
+                     int &status) {
+    auto *record = NewRecord<Record>(ctx);
+    if (record == nullptr) {
+        status = MemoryFault(ctx, tail != nullptr ? laterStatus : firstStatus);
+        return nullptr;
+    }
+    (tail != nullptr ? tail->next : head) = record;
+    return record;
+}
+
 }  // namespace mifkit

@@ -94,15 +94,11 @@ int BeginPath(ParseContext &ctx) {
     ParseState &s = ctx.state;
     ctx.builder.refused.path = true;  // until the path exists
     if (s.currentComponent == nullptr) return 1015;
-    auto *path = NewRecord<ComponentPath>(ctx);
-    if (s.currentPath != nullptr) {
-        if (path == nullptr) return MemoryFault(ctx, 2017);
-        s.currentPath->next = path;
-        s.pathEntryTail = nullptr;
-    } else {
-        if (path == nullptr) return MemoryFault(ctx, 2018);
-        s.currentComponent->paths = path;
-    }
+    int status = 0;
+    auto *path = AppendRecord(ctx, s.currentPath, s.currentComponent->paths, 2017, 2018, status);
+    if (path == nullptr) return status;
+    // A later path starts a list of entries of its own.
+    if (s.currentPath != nullptr) s.pathEntryTail = nullptr;
     s.currentPath = path;
     ctx.builder.refused.path = false;
     return 0;

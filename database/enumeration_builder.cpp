@@ -68,14 +68,10 @@ int BeginEnumeration(ParseContext &ctx) {
     ctx.builder.refused.enumeration = false;
     if (s.currentComponent == nullptr) return RefuseEnumeration(ctx, 1016);
     s.inAttributeEnumeration = 0;
-    auto *enumeration = NewRecord<Enumeration>(ctx);
-    if (s.currentEnumeration != nullptr) {
-        if (enumeration == nullptr) return RefuseEnumeration(ctx, MemoryFault(ctx, 2015));
-        s.currentEnumeration->next = enumeration;
-    } else {
-        if (enumeration == nullptr) return RefuseEnumeration(ctx, MemoryFault(ctx, 2016));
-        s.currentComponent->enumerations = enumeration;
-    }
+    int status = 0;
+    auto *enumeration =
+        AppendRecord(ctx, s.currentEnumeration, s.currentComponent->enumerations, 2015, 2016, status);
+    if (enumeration == nullptr) return RefuseEnumeration(ctx, status);
     s.currentEnumeration = enumeration;
     return 0;
 }
@@ -119,14 +115,10 @@ int SetEnumerationName(ParseContext &ctx, CountedString *literal) {
 int AddEnumElement(ParseContext &ctx, CountedString *number, CountedString *literal) {
     ParseState &s = ctx.state;
     if (AddressedEnumeration(ctx) == nullptr) return 0;
-    auto *element = NewRecord<EnumElement>(ctx);
-    if (s.elementList != nullptr) {
-        if (element == nullptr) return MemoryFault(ctx, 2007);
-        s.elementTail->next = element;
-    } else {
-        if (element == nullptr) return MemoryFault(ctx, 2008);
-        s.elementList = element;
-    }
+    int status = 0;
+    EnumElement *tail = s.elementList != nullptr ? s.elementTail : nullptr;
+    auto *element = AppendRecord(ctx, tail, s.elementList, 2007, 2008, status);
+    if (element == nullptr) return status;
     s.elementTail = element;
     element->value = static_cast<int32_t>(ParseSignedNumber(NumberText(number)));
     element->text = literal;

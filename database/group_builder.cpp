@@ -59,14 +59,9 @@ int BeginGroup(ParseContext &ctx) {
     // Refusals and the default language come before the group's own block,
     // so that a refused group allocates nothing.
     if (s.currentComponent != nullptr) {
-        group = NewRecord<Group>(ctx);
-        if (s.currentGroup != nullptr) {
-            if (group == nullptr) return RefuseGroup(ctx, MemoryFault(ctx, 2024));
-            s.currentGroup->next = group;
-        } else {
-            if (group == nullptr) return RefuseGroup(ctx, MemoryFault(ctx, 2023));
-            s.currentComponent->groups = group;
-        }
+        int status = 0;
+        group = AppendRecord(ctx, s.currentGroup, s.currentComponent->groups, 2024, 2023, status);
+        if (group == nullptr) return RefuseGroup(ctx, status);
         s.currentGroup = group;
     } else if (s.topGroupList != nullptr) {
         if (s.componentBegun != nullptr) return RefuseGroup(ctx, Refuse(ctx, 236, 1069));

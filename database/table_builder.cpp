@@ -78,16 +78,10 @@ int AddRowCell(ParseContext &ctx, TokenValue *entry) {
     ParseState &s = ctx.state;
     Table &table = *s.currentTable;
     if (s.rowPending == 1) {
-        auto *row = NewRecord<TableRow>(ctx);
-        if (s.currentRow != nullptr) {
-            if (row == nullptr) return MemoryFault(ctx, 2003);
-            s.currentRow->next = row;
-            ++table.rowCount;
-        } else {
-            if (row == nullptr) return MemoryFault(ctx, 2004);
-            table.rows = row;
-            table.rowCount = 1;
-        }
+        int status = 0;
+        auto *row = AppendRecord(ctx, s.currentRow, table.rows, 2003, 2004, status);
+        if (row == nullptr) return status;
+        table.rowCount = s.currentRow != nullptr ? table.rowCount + 1 : 1;
         s.currentRow = row;
         s.rowPending = 0;
     }
@@ -98,14 +92,9 @@ int AddRowCell(ParseContext &ctx, TokenValue *entry) {
         row.entryOpen = 0;
         return 0;
     }
-    auto *cell = NewRecord<TableCell>(ctx);
-    if (s.currentCell != nullptr) {
-        if (cell == nullptr) return MemoryFault(ctx, 2001);
-        s.currentCell->next = cell;
-    } else {
-        if (cell == nullptr) return MemoryFault(ctx, 2002);
-        row.cells = cell;
-    }
+    int status = 0;
+    auto *cell = AppendRecord(ctx, s.currentCell, row.cells, 2001, 2002, status);
+    if (cell == nullptr) return status;
     s.currentCell = cell;
     cell->entry = entry;
     cell->column = row.column;
@@ -143,14 +132,9 @@ int BeginTable(ParseContext &ctx) {
     ctx.builder.refused.table = true;  // until the table exists
     // Only a refused component's table finds no component; it is ignored.
     if (s.currentComponent == nullptr) return 0;
-    auto *table = NewRecord<Table>(ctx);
-    if (s.currentTable != nullptr) {
-        if (table == nullptr) return MemoryFault(ctx, 2022);
-        s.currentTable->next = table;
-    } else {
-        if (table == nullptr) return MemoryFault(ctx, 2021);
-        s.currentComponent->tables = table;
-    }
+    int status = 0;
+    auto *table = AppendRecord(ctx, s.currentTable, s.currentComponent->tables, 2022, 2021, status);
+    if (table == nullptr) return status;
     s.currentTable = table;
     s.inTable = 1;
     s.rowPending = 1;

@@ -25,24 +25,37 @@ int32_t QueryGroups(const ParseContext &ctx, const void *componentName, int32_t 
     return static_cast<int32_t>(count);
 }
 
-int32_t QueryGroupData(const ParseContext &ctx, const void *componentName, int32_t componentNameLength,
-                       uint32_t groupId, const void *className, int32_t classNameLength,
-                       const uint32_t *attributeIds, void *buffer) {
+namespace {
+
+// A data block of the record that `find` looks up in the named component.
+template <typename Find, typename Write>
+int32_t QueryDataBlock(const ParseContext &ctx, const void *componentName, int32_t componentNameLength,
+                       Find find, Write write) {
     if (!ctx.databaseLoaded) return 0;
     const Component *component = FindComponent(ctx, componentName, componentNameLength);
     if (component == nullptr) return 0;
-    const Group *group = FindGroup(ctx, *component, groupId, className, classNameLength);
-    return group != nullptr ? GroupDataBlock(*component, *group, attributeIds, buffer) : 0;
+    const auto *record = find(*component);
+    return record != nullptr ? write(*component, *record) : 0;
+}
+
+}  // namespace
+
+int32_t QueryGroupData(const ParseContext &ctx, const void *componentName, int32_t componentNameLength,
+                       uint32_t groupId, const void *className, int32_t classNameLength,
+                       const uint32_t *attributeIds, void *buffer) {
+    return QueryDataBlock(
+        ctx, componentName, componentNameLength,
+        [&](const Component &c) { return FindGroup(ctx, c, groupId, className, classNameLength); },
+        [&](const Component &c, const Group &g) { return GroupDataBlock(c, g, attributeIds, buffer); });
 }
 
 int32_t QueryTableData(const ParseContext &ctx, const void *componentName, int32_t componentNameLength,
                        uint32_t tableId, const void *className, int32_t classNameLength,
                        const uint32_t *attributeIds, void *buffer) {
-    if (!ctx.databaseLoaded) return 0;
-    const Component *component = FindComponent(ctx, componentName, componentNameLength);
-    if (component == nullptr) return 0;
-    const Table *table = FindTable(ctx, *component, tableId, className, classNameLength);
-    return table != nullptr ? TableDataBlock(*component, *table, attributeIds, buffer) : 0;
+    return QueryDataBlock(
+        ctx, componentName, componentNameLength,
+        [&](const Component &c) { return FindTable(ctx, c, tableId, className, classNameLength); },
+        [&](const Component &c, const Table &t) { return TableDataBlock(c, t, attributeIds, buffer); });
 }
 
 }  // namespace mifkit
