@@ -43,23 +43,24 @@ Database::Database(Database &&) noexcept = default;
 Database &Database::operator=(Database &&) noexcept = default;
 Database::~Database() = default;
 
-Database Database::FromFile(const std::string &path, const ParseOptions &options) {
+// Runs `parse` on a fresh parser of the database, collecting its messages.
+template <typename Parse>
+Database Database::Run(const ParseOptions &options, Parse parse) {
     Database database;
     database.context_ = std::make_unique<ParseContext>(SinkFor(options), options.workingCopyPath);
     database.context_->diagnostics.collected = &database.diagnostics_;
-    database.status_ = ParseFile(*database.context_, path.c_str());
+    database.status_ = parse(*database.context_);
     database.context_->diagnostics.collected = nullptr;
     return database;
 }
 
+Database Database::FromFile(const std::string &path, const ParseOptions &options) {
+    return Run(options, [&](ParseContext &ctx) { return ParseFile(ctx, path.c_str()); });
+}
+
 Database Database::FromBuffer(std::string_view bytes, const ParseOptions &options,
                               const std::string &name) {
-    Database database;
-    database.context_ = std::make_unique<ParseContext>(SinkFor(options), options.workingCopyPath);
-    database.context_->diagnostics.collected = &database.diagnostics_;
-    database.status_ = ParseBytes(*database.context_, bytes, name.c_str());
-    database.context_->diagnostics.collected = nullptr;
-    return database;
+    return Run(options, [&](ParseContext &ctx) { return ParseBytes(ctx, bytes, name.c_str()); });
 }
 
 ComponentView Database::component() const { return ComponentView(context_->state.componentList); }

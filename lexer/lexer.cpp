@@ -135,7 +135,8 @@ int NextToken(ParseContext &ctx) {
     lexer.lineNumber = static_cast<uint32_t>(mifkit_yyget_lineno(scanner));
     lexer.tokenSourceLine = lexer.lineNumber - literalsBefore + lexer.literalLineFeeds;
     lexer.lastToken = token;
-    if (token == QUOTEDSTRING) lexer.literalLineFeeds += CountLineFeeds(lexer.current.value);
+    if (token == QUOTEDSTRING && ctx.unicodeSource != 0)
+        lexer.literalLineFeeds += CountLineFeeds(lexer.current.value);
     if (token == END_OF_INPUT) {
         lexer.atEnd = true;
         lexer.tokenText.clear();

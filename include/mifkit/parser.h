@@ -75,6 +75,8 @@ public:
 
 private:
     Database();
+    template <typename Parse>
+    static Database Run(const ParseOptions &options, Parse parse);
 
     std::unique_ptr<ParseContext> context_;
     int status_ = 0;
