@@ -5,7 +5,6 @@
 #include <filesystem>
 #include <set>
 #include <string>
-#include <vector>
 
 #include "tests/test_support.h"
 
@@ -14,13 +13,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const char *const kGood = test::kMinimalMif;
 const std::string kAscii = "performing ASCII conversion...\n\tdone\n";
-const std::string kUnicode = "performing Unicode conversion...\n\tdone\n";
-
-std::string FatalFileLine(const std::string &name) {
-    return "DMI0223  (0,  0, 0, Filename <" + name + ">) Fatal file error.\n";
-}
 
 std::string SyntaxErrorLine(int line, const std::string &token) {
     return "DMI0225  (File: 0 (" + std::to_string(line) + "): 0: <" + token + ">) Syntax Error.\n";
@@ -34,168 +27,115 @@ std::set<std::string> DirectoryEntries() {
 
 class ParseDriverTest : public test::TempDirTest {
 protected:
-    // Parses; what the parse printed is left in `printed`.
-    int Parse(const char *name) {
+    int Parse(const char *name) {  // what the parse printed is left in `printed`
         int status = ParseFile(c.ctx, name);
         printed = c.Take();
         return status;
     }
-
     test::CapturedContext c;
     std::string printed;
 };
 
-TEST_F(ParseDriverTest, SameNameReturnsAtOnceEvenIfTheFileChanged) {
-    WriteFile("a.mif", kGood);
-    ASSERT_EQ(Parse("a.mif"), 0);
-    EXPECT_EQ(printed, kAscii);
-    size_t blocks = c.ctx.pool.BlockCount();
-    WriteFile("a.mif", "@");
-    EXPECT_EQ(Parse("a.mif"), 0);
-    EXPECT_EQ(printed, "");
-    EXPECT_EQ(c.ctx.pool.BlockCount(), blocks);
-}
-
-// Names are compared as written. Each new spelling releases the previous
-// database before parsing, so the pool never holds two.
-TEST_F(ParseDriverTest, OtherSpellingsOfTheNameParseAgain) {
-    WriteFile("a.mif", kGood);
-    WriteFile("A.MIF", kGood);
+// The same name returns at once even if the file changed. Names are compared
+// as written: each new spelling releases the previous database before
+// parsing, so the pool never holds two. Shutting down forgets the name.
+TEST_F(ParseDriverTest, SameNameReturnsAtOnceOtherSpellingsParseAgain) {
+    WriteFile("a.mif", test::kMinimalMif);
+    WriteFile("A.MIF", test::kMinimalMif);
     ASSERT_EQ(Parse("a.mif"), 0);
     const size_t blocks = c.ctx.pool.BlockCount();
-    ASSERT_GT(blocks, 0u);
-    for (const std::string &name :
-         std::vector<std::string>{"A.MIF", "./a.mif", (dir_ / "a.mif").string(), "a.mif"}) {
-        EXPECT_EQ(Parse(name.c_str()), 0) << name;
-        EXPECT_EQ(printed, kAscii) << name;
+    for (const std::string &name : {std::string("A.MIF"), std::string("./a.mif"), (dir_ / "a.mif").string(), std::string("a.mif")}) {
+        EXPECT_EQ(std::make_pair(Parse(name.c_str()), printed), std::make_pair(0, kAscii)) << name;
         EXPECT_EQ(c.ctx.pool.BlockCount(), blocks) << name;
     }
+    WriteFile("a.mif", "@\n");
+    EXPECT_EQ(std::make_pair(Parse("a.mif"), printed), std::make_pair(0, std::string()));
+    EXPECT_EQ(c.ctx.pool.BlockCount(), blocks);
+    EXPECT_EQ(ShutdownParser(c.ctx), 0);
+    EXPECT_EQ(ShutdownParser(c.ctx), 0);
+    EXPECT_TRUE(c.ctx.pool.Empty());
+    EXPECT_EQ(std::make_pair(Parse("a.mif"), printed), std::make_pair(1, kAscii + SyntaxErrorLine(1, "@")));
 }
 
 // A failed parse forgets its name but not its blocks: they stay until the
 // next release, and a later parse adds to them.
 TEST_F(ParseDriverTest, FailedParseForgetsTheNameAndKeepsItsBlocks) {
     WriteFile("bad.mif", "Start Component\n@\n");
-    WriteFile("good.mif", kGood);
-    EXPECT_EQ(Parse("bad.mif"), 1);
-    EXPECT_EQ(printed, kAscii + SyntaxErrorLine(2, "@"));
+    WriteFile("good.mif", test::kMinimalMif);
+    EXPECT_EQ(std::make_pair(Parse("bad.mif"), printed), std::make_pair(1, kAscii + SyntaxErrorLine(2, "@")));
     const size_t leftover = c.ctx.pool.BlockCount();
-    EXPECT_EQ(Parse("bad.mif"), 1);
-    EXPECT_EQ(printed, kAscii + SyntaxErrorLine(2, "@"));
+    EXPECT_EQ(std::make_pair(Parse("bad.mif"), printed), std::make_pair(1, kAscii + SyntaxErrorLine(2, "@")));
     EXPECT_EQ(c.ctx.pool.BlockCount(), 2 * leftover);
     EXPECT_EQ(Parse("good.mif"), 0);
     EXPECT_GT(c.ctx.pool.BlockCount(), 2 * leftover);
 }
 
-enum SourceKind { kNoFile, kFile, kDirectory };
-
-struct UnreadableSource {
-    const char *name;
-    SourceKind kind;
-    std::string contents;
-    int status;
-    std::string printed;
-};
-
 // Switching from a loaded file to one that cannot be used releases the
-// loaded database first (nothing falls back to it), writes no working copy,
-// and remembers no name: the same call fails the same way again.
+// loaded database first, writes no working copy, and remembers no name.
 TEST_F(ParseDriverTest, SwitchingToAnUnusableSourceLeavesNothingLoaded) {
-    const UnreadableSource cases[] = {
-        {nullptr, kNoFile, "", 525, FatalFileLine("(null)")},
-        {"missing.mif", kNoFile, "", 525, FatalFileLine("missing.mif")},
-        {"empty.mif", kFile, "", 525, FatalFileLine("empty.mif")},
-        {"one.mif", kFile, "S", 525, FatalFileLine("one.mif")},
-        {"dir.mif", kDirectory, "", 525, FatalFileLine("dir.mif")},
-        {"swapped.mif", kFile, test::Bytes("\xFF\xFES\0t\0"), 11,
-         "DMI0228  (File 0,  0, 0, Filename <swapped.mif>) Byte swapped Unicode file.\n"},
-    };
-    WriteFile("a.mif", kGood);
+    const std::string fatal = ">) Fatal file error.\n";
+    const struct { const char *name; int status; std::string printed; } cases[] = {
+        {nullptr, 525, "DMI0223  (0,  0, 0, Filename <(null)" + fatal},
+        {"empty.mif", 525, "DMI0223  (0,  0, 0, Filename <empty.mif" + fatal},
+        {"one.mif", 525, "DMI0223  (0,  0, 0, Filename <one.mif" + fatal},
+        {"dir.mif", 525, "DMI0223  (0,  0, 0, Filename <dir.mif" + fatal},
+        {"swapped.mif", 11, "DMI0228  (File 0,  0, 0, Filename <swapped.mif>) Byte swapped Unicode file.\n"}};
+    WriteFile("a.mif", test::kMinimalMif);
+    WriteFile("empty.mif", "");
+    WriteFile("one.mif", "S");
+    fs::create_directory("dir.mif");
+    WriteFile("swapped.mif", test::Bytes("\xFF\xFES\0t\0"));
     c.ctx.workingCopyPath = "temp.mif";
-    for (const UnreadableSource &source : cases) {
-        const std::string label = source.name != nullptr ? source.name : "(null)";
-        if (source.kind == kFile) WriteFile(source.name, source.contents);
-        if (source.kind == kDirectory) fs::create_directory(source.name);
+    for (const auto &source : cases) {
         ASSERT_EQ(Parse("a.mif"), 0);
         fs::remove("temp.mif");
         for (int round = 0; round < 2; ++round) {
-            EXPECT_EQ(Parse(source.name), source.status) << label;
-            EXPECT_EQ(printed, source.printed) << label;
-            EXPECT_TRUE(c.ctx.pool.Empty()) << label;
-            EXPECT_FALSE(fs::exists("temp.mif")) << label;
+            EXPECT_EQ(std::make_pair(Parse(source.name), printed), std::make_pair(source.status, source.printed));
+            EXPECT_TRUE(c.ctx.pool.Empty());
+            EXPECT_FALSE(fs::exists("temp.mif"));
         }
     }
 }
 
-// Shutting down is always allowed, and forgets the name with the records.
-TEST_F(ParseDriverTest, ShutdownReleasesAndForgetsTheName) {
-    WriteFile("a.mif", kGood);
-    for (int round = 0; round < 2; ++round) {
-        EXPECT_EQ(ShutdownParser(c.ctx), 0);
-        EXPECT_EQ(ShutdownParser(c.ctx), 0);
-        EXPECT_TRUE(c.ctx.pool.Empty());
-        EXPECT_EQ(Parse("a.mif"), 0);
-        EXPECT_EQ(printed, kAscii);
-    }
-}
-
-// Both conversions of the same text give the same working copy: literal
-// characters as zero-marked units, the end mark and an extra line feed, the
-// comment emptied. It reaches the disk only when a path is set.
-TEST_F(ParseDriverTest, WorkingCopyHoldsTheConversionAndIsWrittenOnlyWhenAsked) {
+// Both conversions give the same working copy, which reaches the disk only
+// when a path is set; one that cannot be written is a fatal file error
+// without a line of its own and leaves no stray file.
+TEST_F(ParseDriverTest, WorkingCopyIsWrittenOnlyWhenAsked) {
     const std::string text = "Start Component Name = \"Ab\" // \"q\"\nEnd Component\n";
     const std::string copy = "Start Component Name = \"\xFF\xFF\xFF" "0A\xFF\xFF\xFF" "0b\xFF\xFF\xFF" "0\""
                              "\xFF\xFF\xFF\xFF\xFF\xFF\n //\nEnd Component\n";
-    // A component needs a body: the parse stops at its end.
-    const std::string kNoGroupLine = SyntaxErrorLine(2, "End Component");
-    const std::pair<std::string, std::string> sources[] = {
-        {text, kAscii}, {"\xFE\xFF" + test::Utf16(text), kUnicode}};
-    for (const auto &[source, progress] : sources) {
+    const std::string noGroup = SyntaxErrorLine(2, "End Component");  // a component needs a body
+    for (const auto &[source, progress] : {std::make_pair(text, kAscii),
+             std::make_pair("\xFE\xFF" + test::Utf16(text), std::string("performing Unicode conversion...\n\tdone\n"))}) {
         WriteFile("src.mif", source);
-        test::CapturedContext inMemory;
-        EXPECT_EQ(ParseFile(inMemory.ctx, "src.mif"), 1);
-        EXPECT_EQ(inMemory.Take(), progress + kNoGroupLine);
+        c.ctx.workingCopyPath.clear();
+        EXPECT_EQ(std::make_pair(Parse("src.mif"), printed), std::make_pair(1, progress + noGroup));
         EXPECT_EQ(DirectoryEntries(), std::set<std::string>{"src.mif"});
-
-        test::CapturedContext onDisk;
-        onDisk.ctx.workingCopyPath = "copy.mif";
-        EXPECT_EQ(ParseFile(onDisk.ctx, "src.mif"), 1);
-        EXPECT_EQ(onDisk.Take(), progress + kNoGroupLine);
+        c.ctx.workingCopyPath = "copy.mif";
+        EXPECT_EQ(std::make_pair(Parse("src.mif"), printed), std::make_pair(1, progress + noGroup));
         EXPECT_EQ(ReadFile("copy.mif"), copy) << progress;
         fs::remove("copy.mif");
     }
-}
-
-// A working copy that cannot be written is a fatal file error without a
-// diagnostic line of its own, and leaves no stray file behind.
-TEST_F(ParseDriverTest, UnwritableWorkingCopyFails) {
-    WriteFile("a.mif", kGood);
+    WriteFile("a.mif", test::kMinimalMif);
     fs::create_directory("taken");
     for (const char *path : {"no-such-dir/temp.mif", "taken"}) {
         c.ctx.workingCopyPath = path;
-        EXPECT_EQ(Parse("a.mif"), 525) << path;
-        EXPECT_EQ(printed, kAscii) << path;
-        EXPECT_EQ(DirectoryEntries(), (std::set<std::string>{"a.mif", "taken"})) << path;
+        EXPECT_EQ(std::make_pair(Parse("a.mif"), printed), std::make_pair(525, kAscii)) << path;
+        EXPECT_EQ(DirectoryEntries(), (std::set<std::string>{"a.mif", "src.mif", "taken"})) << path;
     }
 }
 
 // A value the pool cannot supply becomes a token no grammar accepts. Lines
 // are the source's, although each literal added a line to the working copy.
 TEST_F(ParseDriverTest, SyntaxErrorsReportTheSourceLineAndToken) {
-    // The language string and the group take the first two blocks.
-    const char *numberInGroup = "Start Group\nID = 42\n";
-    const struct { const char *source; uint64_t failingAllocation; std::string line; } cases[] = {
-        {numberInGroup, 3, SyntaxErrorLine(2, "42")},  // the number's value record
-        {numberInGroup, 4, SyntaxErrorLine(2, "42")},  // the number's text
-        {"Start Component # End Component\n", 0, SyntaxErrorLine(1, "#")},
-        {"Start Component Name = \"x\"\n\"y\"\n  @ End\n", 0, SyntaxErrorLine(3, "@")},
-    };
-    for (const auto &sc : cases) {
-        WriteFile("f.mif", sc.source);
+    // The language string and the group take the first two blocks; 3 is the number's value.
+    for (const auto &[source, fault, line] : {std::make_tuple("Start Group\nID = 42\n", 3u, SyntaxErrorLine(2, "42")),
+             std::make_tuple("Start Component Name = \"x\"\n\"y\"\n  @ End\n", 0u, SyntaxErrorLine(3, "@"))}) {
+        WriteFile("f.mif", source);
         test::CapturedContext fresh;
-        fresh.ctx.pool.SimulateFault(sc.failingAllocation);
-        EXPECT_EQ(ParseFile(fresh.ctx, "f.mif"), 1) << sc.source;
-        EXPECT_EQ(fresh.Take(), kAscii + sc.line) << sc.source;
+        fresh.ctx.pool.SimulateFault(fault);
+        EXPECT_EQ(ParseFile(fresh.ctx, "f.mif"), 1) << source;
+        EXPECT_EQ(fresh.Take(), kAscii + line) << source;
         EXPECT_EQ(fresh.ctx.diagnostics.errorSeen, 1u);
     }
 }

@@ -1,13 +1,9 @@
 /*
  * A host of the library as an agent is one: it loads the shared library at
- * run time (LoadLibraryA and GetProcAddress on Windows, dlopen elsewhere),
- * parses MIF files, reads the database through the query exports, and keeps
- * generated MIF files current through an INI file. Everything the exports
- * print and return goes to standard output, the same bytes on every
- * platform: lines end in "\n" alone and nothing printed names the platform.
- *
- * Usage: mifkit_host LIBRARY, in a directory that holds copies of the MIF
- * files below; it writes its other inputs there itself.
+ * run time, parses MIF files, reads the database through the query exports
+ * and keeps generated MIF files current through an INI file. It prints the
+ * same bytes on every platform. Usage: mifkit_host LIBRARY, in a directory
+ * holding copies of the MIF files below; it writes its other inputs itself.
  */
 #include <stdio.h>
 #include <stdlib.h>
@@ -15,232 +11,141 @@
 
 #include "mifkit.h"
 
+/* Loading the library is the only part that differs per platform. */
 #ifdef _WIN32
 #include <fcntl.h>
 #include <io.h>
 #include <windows.h>
+#define OpenLibrary(path) (void *)LoadLibraryA(path)
+#define Symbol(library, name) GetProcAddress((HMODULE)(library), name)
+#define CloseLibrary(library) FreeLibrary((HMODULE)(library))
+typedef FARPROC Address;
+/* Commands as a Windows agent's INI file holds them: COPY_TO(name) copies the example. */
+#define COPY_TO(name) "cmd /c copy /y network_adapter.mif " name " >nul"
+#define IDLE "cmd /c rem"
 #else
 #include <dlfcn.h>
+#define OpenLibrary(path) dlopen(path, RTLD_NOW | RTLD_LOCAL)
+#define Symbol dlsym
+#define CloseLibrary dlclose
+typedef void *Address;
+#define COPY_TO(name) "cp network_adapter.mif " name
+#define IDLE "true"
 #endif
 
-/* ---- Loading the library: the only part that differs per platform. ---- */
-
-typedef void (*Function)(void);
-
-#ifdef _WIN32
-static void *OpenLibrary(const char *path) { return (void *)LoadLibraryA(path); }
-static Function Symbol(void *library, const char *name) {
-    /* Through void (*)(void), which any function pointer type converts to. */
-    return (Function)(void (*)(void))GetProcAddress((HMODULE)library, name);
+/* Stores an export's address into the function pointer at `slot`. */
+static int Bind(void *library, const char *name, void *slot) {
+    Address address = Symbol(library, name);
+    memcpy(slot, &address, sizeof address);
+    if (address == NULL) printf("missing export %s\n", name);
+    return address != NULL;
 }
-static void CloseLibrary(void *library) { FreeLibrary((HMODULE)library); }
-/* Commands as a Windows agent's INI file holds them. */
-static const char kCopyCommand[] = "cmd /c copy /y network_adapter.mif %s >nul";
-static const char kIdleCommand[] = "cmd /c rem";
-#else
-static void *OpenLibrary(const char *path) { return dlopen(path, RTLD_NOW | RTLD_LOCAL); }
-static Function Symbol(void *library, const char *name) {
-    void *address = dlsym(library, name);
-    Function function;
-    memcpy(&function, &address, sizeof function);
-    return function;
-}
-static void CloseLibrary(void *library) { dlclose(library); }
-static const char kCopyCommand[] = "cp network_adapter.mif %s";
-static const char kIdleCommand[] = "true";
-#endif
 
-/* ---- The exports. ---- */
-
-typedef int(MIFKIT_CALL *ParseFn)(const char *);
-typedef int(MIFKIT_CALL *ShutdownFn)(int);
-typedef int(MIFKIT_CALL *GroupsFn)(const void *, int, unsigned int *);
 typedef int(MIFKIT_CALL *DataFn)(const void *, int, unsigned int, const void *, int, const unsigned int *,
                                  void *);
-typedef void(MIFKIT_CALL *FreeFn)(void *);
-typedef int(MIFKIT_CALL *IniStringFn)(const char *, const char *, const char *, char **);
-typedef int(MIFKIT_CALL *FilenameFn)(const char *, const char *, char *);
-typedef void(MIFKIT_CALL *GenerateFn)(const char *, const char *, char *);
-typedef int(MIFKIT_CALL *ExecuteFn)(const char *);
-
-static ParseFn parseMifFile;
-static ShutdownFn shutdownParser;
-static GroupsFn getGroups;
+static int(MIFKIT_CALL *parseMifFile)(const char *);
+static int(MIFKIT_CALL *shutdownParser)(int);
+static int(MIFKIT_CALL *getGroups)(const void *, int, unsigned int *);
 static DataFn getGroupData, getTableData;
-static FreeFn freeTableData;
-static IniStringFn getIniString;
-static FilenameFn getMifFilename;
-static GenerateFn generateMifFile;
-static ExecuteFn executeCommand;
-
-static int failures;
-
-static Function Bind(void *library, const char *name) {
-    Function function = Symbol(library, name);
-    if (function == NULL) {
-        printf("missing export %s\n", name);
-        failures = 1;
-    }
-    return function;
-}
+static void(MIFKIT_CALL *freeTableData)(void *);
+static int(MIFKIT_CALL *getIniString)(const char *, const char *, const char *, char **);
+static int(MIFKIT_CALL *getMifFilename)(const char *, const char *, char *);
+static void(MIFKIT_CALL *generateMifFile)(const char *, const char *, char *);
+static int(MIFKIT_CALL *executeCommand)(const char *);
 
 /* What the library prints goes through its own stream; ours must be out
  * before each call so that the lines keep their order. */
 static void Flush(void) { fflush(stdout); }
 
-/* ---- Output helpers. ---- */
-
-static void HexDump(const unsigned char *bytes, int size) {
-    for (int at = 0; at < size; at += 16) {
-        printf("    %04x ", at);
-        for (int i = at; i < at + 16 && i < size; ++i) printf(" %02x", bytes[i]);
-        printf("\n");
-    }
-}
-
 /* A name list or any bytes, with NUL shown as \0. */
 static void PrintBytes(const char *label, const char *bytes, int size) {
     printf("%s \"", label);
-    for (int i = 0; i < size; ++i) {
-        if (bytes[i] == '\0')
-            printf("\\0");
-        else
-            putchar(bytes[i]);
-    }
+    for (int i = 0; i < size; ++i) bytes[i] == '\0' ? printf("\\0") : putchar(bytes[i]);
     printf("\"\n");
 }
 
-static int WriteBytes(const char *name, const char *bytes, size_t size) {
+static void WriteBytes(const char *name, const char *bytes, size_t size) {
     FILE *file = fopen(name, "wb");
-    if (file == NULL) return 0;
-    size_t written = fwrite(bytes, 1, size, file);
-    return fclose(file) == 0 && written == size;
+    if (file != NULL) fwrite(bytes, 1, size, file), fclose(file);
 }
 
-static int Exists(const char *name) {
-    FILE *file = fopen(name, "rb");
-    if (file == NULL) return 0;
-    fclose(file);
-    return 1;
-}
+static int Exists(const char *name) { FILE *file = fopen(name, "rb"); return file != NULL && fclose(file) == 0; }
 
-/* UTF-16BE bytes of an ASCII text with its two NUL bytes: a name or class
- * string as the queries take it. Returns the byte count. */
-static int Utf16Name(const char *ascii, char *out) {
+/* UTF-16BE bytes of an ASCII text, each '~' taking the next of `units`. */
+static int PutUtf16(char *out, const char *ascii, const unsigned int *units) {
     int n = 0;
     for (; *ascii != '\0'; ++ascii) {
-        out[n++] = 0;
-        out[n++] = *ascii;
+        unsigned int unit = *ascii == '~' ? *units++ : (unsigned char)*ascii;
+        out[n++] = (char)(unit >> 8), out[n++] = (char)(unit & 0xFF);
     }
-    out[n++] = 0;
-    out[n++] = 0;
     return n;
 }
 
-/* ---- Parsing and queries. ---- */
-
 static void Query(const char *label, DataFn query, unsigned int id, const char *className,
                   const unsigned int *attributeIds) {
-    char classBytes[256];
-    int classLength = className != NULL ? Utf16Name(className, classBytes) : 0;
-    const void *classArg = className != NULL ? classBytes : NULL;
-    Flush();
-    int size = query(NULL, 0, id, classArg, classLength, attributeIds, NULL);
+    /* A class string as the queries take it: UTF-16BE and two NUL bytes. */
+    char classBytes[256] = {0}, *classArg = className != NULL ? classBytes : NULL;
+    int classLength = className != NULL ? PutUtf16(classBytes, className, NULL) + 2 : 0;
+    int size = (Flush(), query(NULL, 0, id, classArg, classLength, attributeIds, NULL));
     printf("  %s: %d bytes\n", label, size);
     if (size <= 0) return;
     /* Both sides use one C runtime, so the library's free() releases it. */
     unsigned char *block = malloc((size_t)size);
-    if (block == NULL) return;
-    Flush();
-    int again = query(NULL, 0, id, classArg, classLength, attributeIds, block);
-    if (again != size) printf("  second call gave %d bytes\n", again);
-    HexDump(block, size);
+    int again = block != NULL ? (Flush(), query(NULL, 0, id, classArg, classLength, attributeIds, block)) : 0;
+    if (again != size) return free(block), (void)printf("  second call gave %d bytes\n", again);
+    for (int at = 0; at < size; at += 16) {
+        printf("    %04x ", at);
+        for (int i = at; i < at + 16 && i < size; ++i) printf(" %02x", block[i]);
+        printf("\n");
+    }
     freeTableData(block);
 }
 
 static void ShowDatabase(void) {
-    Flush();
-    int count = getGroups(NULL, 0, NULL);
+    unsigned int ids[16];
+    int count = (Flush(), getGroups(NULL, 0, NULL));
     printf("  groups and tables: %d\n", count);
-    if (count <= 0) return;
-    unsigned int *ids = calloc((size_t)count, sizeof *ids);
-    if (ids == NULL) return;
-    Flush();
-    getGroups(NULL, 0, ids);
-    printf("  ids:");
-    for (int i = 0; i < count; ++i) printf(" %u", ids[i]);
+    if (count <= 0 || count > 16) return;
+    Flush(), getGroups(NULL, 0, ids);
+    for (int i = 0; i < count; ++i) printf(i == 0 ? "  ids: %u" : " %u", ids[i]);
     printf("\n");
-    for (int i = 0; i < count; ++i) {
+    for (int i = 0; i < 2 * count; ++i) {
         char label[64];
-        snprintf(label, sizeof label, "group %u", ids[i]);
-        Query(label, getGroupData, ids[i], NULL, NULL);
-        snprintf(label, sizeof label, "table %u", ids[i]);
-        Query(label, getTableData, ids[i], NULL, NULL);
+        snprintf(label, sizeof label, i % 2 ? "table %u" : "group %u", ids[i / 2]);
+        Query(label, i % 2 ? getTableData : getGroupData, ids[i / 2], NULL, NULL);
     }
-    free(ids);
 }
 
-/* The working copy's size and FNV-1a hash: the same bytes everywhere. */
-static void ShowWorkingCopy(void) {
+/* Parses, then shows the working copy's size and FNV-1a hash: the same everywhere. */
+static int Parse(const char *name, int show) {
+    printf("== ParseMIFFile(%s)\n", name != NULL ? name : "NULL");
+    int status = (Flush(), parseMifFile(name));
+    printf("-> %d\n", status);
     FILE *file = fopen("temp.mif", "rb");
-    if (file == NULL) {
-        printf("  no temp.mif\n");
-        return;
-    }
+    if (file == NULL) return printf("  no temp.mif\n"), status;
     unsigned long size = 0, hash = 2166136261UL;
     for (int c; (c = getc(file)) != EOF; ++size) hash = ((hash ^ (unsigned long)c) * 16777619UL) & 0xFFFFFFFFUL;
     fclose(file);
     printf("  temp.mif: %lu bytes, hash %08lx\n", size, hash);
-}
-
-static int Parse(const char *name) {
-    printf("== ParseMIFFile(%s)\n", name != NULL ? name : "NULL");
-    Flush();
-    int status = parseMifFile(name);
-    printf("-> %d\n", status);
-    ShowWorkingCopy();
+    if (show && status == 0) ShowDatabase();
     return status;
 }
 
-static void ParseAndShow(const char *name) {
-    if (Parse(name) == 0) ShowDatabase();
-}
-
-static size_t PutUnit(char *out, size_t n, unsigned int unit) {
-    out[n++] = (char)(unit >> 8);
-    out[n++] = (char)(unit & 0xFF);
-    return n;
-}
-
-static size_t PutText(char *out, size_t n, const char *ascii) {
-    for (; *ascii != '\0'; ++ascii) n = PutUnit(out, n, (unsigned char)*ascii);
-    return n;
-}
-
 /* Sources that are no text files: UTF-16 with and without the right byte
- * order, CR LF line ends with an end-of-file mark, an empty file. */
+ * order, CR LF line ends with an end-of-file mark, an empty file. Outside a
+ * literal a character keeps its low byte: U+0175 in "Gro~p" reads as u. */
 static void WriteGeneratedSources(void) {
+    static const unsigned int kUnits[] = {0xFEFF, 0x0141, 0x4E2D, 0x0175, 0x00E9, 0x20AC};
     char utf16[2048], swapped[2048];
-    size_t n = PutUnit(utf16, 0, 0xFEFF);
-    n = PutText(utf16, n, "Start Component\r\nName = \"Widget ");
-    n = PutUnit(utf16, n, 0x0141);
-    n = PutUnit(utf16, n, 0x4E2D);
-    /* Outside a literal a character keeps its low byte: U+0175 reads as u. */
-    n = PutText(utf16, n, "\"\r\nStart Gro");
-    n = PutUnit(utf16, n, 0x0175);
-    n = PutText(utf16, n, "p\r\nName = \"g\"\r\nClass = \"Ex|");
-    n = PutUnit(utf16, n, 0x00E9);
-    n = PutText(utf16, n, "|1\"\r\nID = 3\r\nStart Attribute\r\nName = \"a\"\r\nID = 1\r\n"
-                          "Type = DisplayString(16)\r\nValue = \"line\nnext ");
-    n = PutUnit(utf16, n, 0x20AC);
-    n = PutText(utf16, n, "\"\r\nEnd Attribute\r\nStart Attribute\r\nName = \"b\"\r\nID = 2\r\n"
-                          "Type = Counter\r\nValue = 7\r\nEnd Attribute\r\nEnd Group\r\nEnd Component\r\n");
-    WriteBytes("utf16.mif", utf16, n);
-    for (size_t i = 0; i + 1 < n; i += 2) {
-        swapped[i] = utf16[i + 1];
-        swapped[i + 1] = utf16[i];
-    }
-    WriteBytes("swapped.mif", swapped, n);
+    int n = PutUtf16(utf16,
+                     "~Start Component\r\nName = \"Widget ~~\"\r\nStart Gro~p\r\nName = \"g\"\r\nClass = \"Ex|~|1\"\r\n"
+                     "ID = 3\r\nStart Attribute\r\nName = \"a\"\r\nID = 1\r\nType = DisplayString(16)\r\n"
+                     "Value = \"line\nnext ~\"\r\nEnd Attribute\r\nStart Attribute\r\nName = \"b\"\r\nID = 2\r\n"
+                     "Type = Counter\r\nValue = 7\r\nEnd Attribute\r\nEnd Group\r\nEnd Component\r\n",
+                     kUnits);
+    WriteBytes("utf16.mif", utf16, (size_t)n);
+    for (int i = 0; i + 1 < n; i += 2) swapped[i] = utf16[i + 1], swapped[i + 1] = utf16[i];
+    WriteBytes("swapped.mif", swapped, (size_t)n);
 
     static const char kCrLf[] =
         "Start Component\r\nName = \"crlf\"\r\n\r\nStart Group\r\nName = \"g\"\r\nID = 1\r\n"
@@ -252,123 +157,72 @@ static void WriteGeneratedSources(void) {
 
 static void ParseFiles(void) {
     WriteGeneratedSources();
-    ParseAndShow("network_adapter.mif");
-    Parse("network_adapter.mif"); /* loaded already: nothing happens */
+    Parse("network_adapter.mif", 1);
+    Parse("network_adapter.mif", 0); /* loaded already: nothing happens */
     /* Templates found by their class, and a chosen set of attributes. */
     static const unsigned int kSomeAttributes[] = {4, 1, 0};
     Query("template by class", getGroupData, 0, "Example|Port|002", NULL);
     Query("table by class, attributes 4 1", getTableData, 0, "Example|Port|002", kSomeAttributes);
     Query("unknown class", getGroupData, 0, "Example|None|000", NULL);
-    ParseAndShow("table.mif");
-    ParseAndShow("utf16.mif");
-    ParseAndShow("errors.mif");
-    ParseAndShow("syntax.mif");
-    ParseAndShow("crlf.mif");
-    ParseAndShow("swapped.mif");
-    ParseAndShow("empty.mif");
-    ParseAndShow("missing.mif");
-    ParseAndShow(NULL);
+    const char *files[] = {"table.mif", "utf16.mif", "errors.mif", "syntax.mif", "crlf.mif",
+                           "swapped.mif", "empty.mif", "missing.mif", NULL};
+    for (size_t i = 0; i < sizeof files / sizeof *files; ++i) Parse(files[i], 1);
     /* After a failed parse nothing is loaded. */
     Query("group 1 after a failure", getGroupData, 1, NULL, NULL);
-    Parse("table.mif");
-    Flush();
-    printf("== ShutdownParser -> %d\n", shutdownParser(0));
-    Query("group 7 after shutdown", getTableData, 7, NULL, NULL);
 }
-
-/* ---- Generation. ---- */
 
 static void ShowIniString(const char *section, const char *key, const char *ini) {
     char *value = (char *)1;
-    Flush();
-    int length = getIniString(section, key, ini, &value);
+    int length = (Flush(), getIniString(section, key, ini, &value));
     printf("GetINIString(%s, %s) -> %d ", section != NULL ? section : "NULL", key != NULL ? key : "NULL", length);
-    if (value == NULL) {
-        printf("NULL\n");
-        return;
-    }
+    if (value == NULL) return (void)printf("NULL\n");
     /* A list: its length and the final NUL; a value: up to its NUL. */
-    int bytes = section != NULL && key != NULL ? (int)strlen(value) : length + 2;
-    PrintBytes("", value, bytes);
+    PrintBytes("", value, section != NULL && key != NULL ? (int)strlen(value) : length + 2);
     free(value);
 }
 
-static void ShowFilenames(const char *ini, const char *section) {
-    Flush();
-    int length = getMifFilename(ini, section, NULL);
-    char *list = malloc((size_t)length + 1);
+/* GetMIFFilename's list, or with `generate` the buffer of the same size
+ * (one guard byte more) after GenerateMIFFile. */
+static void ShowList(const char *ini, const char *section, int generate) {
+    const char *name = section != NULL ? section : "NULL";
+    int length = (Flush(), getMifFilename(ini, section, NULL));
+    char *list = malloc((size_t)length + 1), label[96];
     if (list == NULL) return;
-    Flush();
-    int again = getMifFilename(ini, section, list);
-    char label[96];
-    snprintf(label, sizeof label, "GetMIFFilename(%s) -> %d %d", section != NULL ? section : "NULL", length, again);
-    PrintBytes(label, list, length);
+    memset(list, '#', (size_t)length + 1), Flush();
+    if (generate) {
+        generateMifFile(ini, section, list);
+        snprintf(label, sizeof label, "GenerateMIFFile(%s)", name);
+    } else {
+        snprintf(label, sizeof label, "GetMIFFilename(%s) -> %d %d", name, length, getMifFilename(ini, section, list));
+    }
+    PrintBytes(label, list, length + generate);
     free(list);
-}
-
-static void ShowGenerate(const char *ini, const char *section) {
-    Flush();
-    int length = getMifFilename(ini, section, NULL);
-    char *list = malloc((size_t)length + 1);
-    if (list == NULL) return;
-    memset(list, '#', (size_t)length + 1);
-    Flush();
-    generateMifFile(ini, section, list);
-    char label[96];
-    snprintf(label, sizeof label, "GenerateMIFFile(%s)", section != NULL ? section : "NULL");
-    PrintBytes(label, list, length + 1);
-    free(list);
-}
-
-static void ShowExecute(const char *label, const char *commandLine) {
-    Flush();
-    printf("ExecuteCommand(%s) -> %d\n", label, executeCommand(commandLine));
 }
 
 static void Generate(void) {
-    /* A name without a directory would be looked for in the Windows
-     * directory there: name the INI file with one. */
+    /* Windows looks for a name without a directory in its own directory. */
     const char *ini = "./agent.ini";
-    char made[128], kept[128], text[1024];
-    snprintf(made, sizeof made, kCopyCommand, "made.mif");
-    snprintf(kept, sizeof kept, kCopyCommand, "never-ran.mif");
-    snprintf(text, sizeof text,
-             "; one section per MIF file\n"
-             "[made]\nfilename = made.mif\ncommand = %s\n"
-             "[kept]\nfilename = kept.mif\ncommand = %s\nrefresh = Never\n"
-             "[idle]\nfilename = idle.mif\ncommand = %s\n"
-             "[unstartable]\ncommand = no-such-program-of-mifkit --write unstartable\n"
-             "[plain]\n",
-             made, kept, kIdleCommand);
-    WriteBytes("agent.ini", text, strlen(text));
+    static const char kIni[] = "; one section per MIF file\n"
+                               "[made]\nfilename = made.mif\ncommand = " COPY_TO("made.mif") "\n"
+                               "[kept]\nfilename = kept.mif\ncommand = " COPY_TO("never-ran.mif") "\nrefresh = Never\n"
+                               "[idle]\nfilename = idle.mif\ncommand = " IDLE "\n"
+                               "[unstartable]\ncommand = no-such-program-of-mifkit --write unstartable\n[plain]\n";
+    WriteBytes("agent.ini", kIni, sizeof kIni - 1);
     WriteBytes("kept.mif", "", 0);
     WriteBytes("plain", "", 0);
 
     printf("== generation\n");
     ShowIniString("made", "filename", ini);
     ShowIniString("KEPT", "Refresh", ini);
-    ShowIniString("made", "none", ini);
     ShowIniString(NULL, NULL, ini);
-    ShowIniString(NULL, NULL, "./none.ini");
-    ShowIniString("made", "filename", NULL);
-    ShowFilenames(ini, NULL);
-    ShowFilenames(ini, "kept");
-    ShowFilenames(ini, "absent");
-    ShowGenerate(ini, "idle");
-    ShowGenerate(ini, NULL);
+    ShowList(ini, NULL, 0);
+    ShowList(ini, "idle", 1);
+    ShowList(ini, NULL, 1);
     printf("made.mif %d, never-ran.mif %d, idle.mif %d\n", Exists("made.mif"), Exists("never-ran.mif"),
            Exists("idle.mif"));
-    if (Parse("made.mif") == 0) {
-        Flush();
-        printf("  groups and tables: %d\n", getGroups(NULL, 0, NULL));
-    }
-
-    char copy[128];
-    snprintf(copy, sizeof copy, kCopyCommand, "executed.mif");
-    ShowExecute("NULL", NULL);
-    ShowExecute("\"\"", "");
-    ShowExecute("a missing program", "no-such-program-of-mifkit");
-    ShowExecute("a copy", copy);
+    if (Parse("made.mif", 0) == 0) Flush(), printf("  groups and tables: %d\n", getGroups(NULL, 0, NULL));
+    Flush(), printf("ExecuteCommand(a missing program) -> %d\n", executeCommand("no-such-program-of-mifkit"));
+    Flush(), printf("ExecuteCommand(a copy) -> %d\n", executeCommand(COPY_TO("executed.mif")));
     printf("executed.mif %d\n", Exists("executed.mif"));
 }
 
@@ -377,32 +231,20 @@ int main(int argc, char **argv) {
     /* Our lines end in "\n" alone, as the library's do. */
     _setmode(_fileno(stdout), _O_BINARY);
 #endif
-    if (argc != 2) {
-        fprintf(stderr, "usage: mifkit_host LIBRARY\n");
-        return 2;
-    }
+    if (argc != 2) return fprintf(stderr, "usage: mifkit_host LIBRARY\n"), 2;
     void *library = OpenLibrary(argv[1]);
-    if (library == NULL) {
-        fprintf(stderr, "cannot load %s\n", argv[1]);
-        return 1;
-    }
-    parseMifFile = (ParseFn)Bind(library, "ParseMIFFile");
-    shutdownParser = (ShutdownFn)Bind(library, "ShutdownParser");
-    getGroups = (GroupsFn)Bind(library, "GetGroups");
-    getGroupData = (DataFn)Bind(library, "GetGroupData");
-    getTableData = (DataFn)Bind(library, "GetTableData");
-    freeTableData = (FreeFn)Bind(library, "FreeTableData");
-    getIniString = (IniStringFn)Bind(library, "GetINIString");
-    getMifFilename = (FilenameFn)Bind(library, "GetMIFFilename");
-    generateMifFile = (GenerateFn)Bind(library, "GenerateMIFFile");
-    executeCommand = (ExecuteFn)Bind(library, "ExecuteCommand");
-    if (failures == 0) {
+    if (library == NULL) return fprintf(stderr, "cannot load %s\n", argv[1]), 1;
+    int bound = Bind(library, "ParseMIFFile", &parseMifFile) & Bind(library, "ShutdownParser", &shutdownParser) &
+                Bind(library, "GetGroups", &getGroups) & Bind(library, "GetGroupData", &getGroupData) &
+                Bind(library, "GetTableData", &getTableData) & Bind(library, "FreeTableData", &freeTableData) &
+                Bind(library, "GetINIString", &getIniString) & Bind(library, "GetMIFFilename", &getMifFilename) &
+                Bind(library, "GenerateMIFFile", &generateMifFile) & Bind(library, "ExecuteCommand", &executeCommand);
+    if (bound) {
         ParseFiles();
         Generate();
-        Flush();
-        printf("== ShutdownParser -> %d\n", shutdownParser(0));
+        Flush(), printf("== ShutdownParser -> %d\n", shutdownParser(0));
     }
     Flush();
     CloseLibrary(library);
-    return failures;
+    return !bound;
 }

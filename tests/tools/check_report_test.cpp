@@ -1,9 +1,9 @@
-// Diagnostic records of the C++ interface and the editors' form of
-// `mifkit check --gnu`: the true source line and the readable token, where
-// the printed line differs from them.
+// Diagnostic records and `mifkit check --gnu`: the true source line and the
+// readable token, where the printed line differs from them.
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "mifkit/parser.h"
 #include "tests/test_support.h"
@@ -17,35 +17,27 @@ const std::string kTemplate =
     "Start Attribute\nName = \"a\"\nID = 1\nType = DisplayString(8)\nEnd Attribute\nEnd Group\n"
     "Start Table\nName = \"t\"\nClass = \"k\"\n";
 
-struct RecordCase {
-    const char *label;
-    std::string source;
-    std::string printed;  // the library's line
-    uint32_t sourceLine;
-    std::string gnu;
-};
-
 TEST(CheckReportTest, RecordsCarryTheTrueLineAndTheReadableToken) {
-    const RecordCase cases[] = {
+    // Source, the library's line, the source line, the editors' line.
+    const std::tuple<std::string, std::string, uint32_t, std::string> cases[] = {
         // The overlay's literal is the current token: counted already, its
         // line not yet ended, so the printed line is one short.
-        {"literal token", kTemplate + "{\"a\" *\"b\"}\nEnd Table\nEnd Component\n",
+        {kTemplate + "{\"a\" *\"b\"}\nEnd Table\nEnd Component\n",
          "DMI0173  (File: 0 (15): 0: <\"" + test::ZM + "b" + test::EM + ">) Expecting a ',' or '}' after a "
          "table data entry.\n",
          16, "f.mif:16: error: Expecting a ',' or '}' after a table data entry. near \"b\" [DMI0173]\n"},
         // A UTF-16 literal holding a line feed: the source has one line more.
-        {"UTF-16 line feed", "\xFE\xFF" + test::Utf16("Start Component\nName = \"a\nb\"\n@\n"),
+        {"\xFE\xFF" + test::Utf16("Start Component\nName = \"a\nb\"\n@\n"),
          "DMI0225  (File: 0 (3): 0: <@>) Syntax Error.\n", 4,
          "f.mif:4: error: Syntax Error. near \"@\" [DMI0225]\n"},
     };
-    for (const RecordCase &c : cases) {
-        Database db = Database::FromBuffer(c.source);
-        ASSERT_FALSE(db.ok()) << c.label;
-        ASSERT_EQ(db.diagnostics().size(), 1u) << c.label;
-        const Diagnostic &d = db.diagnostics()[0];
-        EXPECT_EQ(d.text, c.printed) << c.label;
-        EXPECT_EQ(d.sourceLine, c.sourceLine) << c.label;
-        EXPECT_EQ(tool::FormatGnuDiagnostic("f.mif", d), c.gnu) << c.label;
+    for (const auto &[source, printed, sourceLine, gnu] : cases) {
+        Database db = Database::FromBuffer(source);
+        ASSERT_EQ(db.diagnostics().size(), 1u) << printed;
+        EXPECT_FALSE(db.ok());
+        EXPECT_EQ(db.diagnostics()[0].text, printed);
+        EXPECT_EQ(db.diagnostics()[0].sourceLine, sourceLine) << printed;
+        EXPECT_EQ(tool::FormatGnuDiagnostic("f.mif", db.diagnostics()[0]), gnu);
     }
 }
 
