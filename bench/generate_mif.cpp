@@ -7,7 +7,7 @@
 #include <string>
 
 #include "bench/mif_generator.h"
-#include "driver/parse_context.h"
+#include "driver/parse_driver.h"
 
 namespace {
 

@@ -4,10 +4,10 @@
 
 #include <string>
 
-#include "driver/parse_context.h"
+#include "core/parse_context.h"
 #include "lexer/lexer.h"
 #include "lexer/source_conversion.h"
-#include "lexer/tokens.h"
+#include "core/tokens.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "bench/mif_generator.h"
-#include "driver/parse_context.h"
+#include "driver/parse_driver.h"
 #include "query/queries.h"
 
 namespace {

@@ -4,8 +4,8 @@
 
 #include <cstdint>
 
-#include "driver/diagnostics.h"
-#include "driver/parse_context.h"
+#include "core/diagnostics.h"
+#include "core/parse_context.h"
 
 namespace mifkit {
 

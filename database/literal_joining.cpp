@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <cstring>
 
-#include "database/records.h"
-#include "driver/diagnostics.h"
-#include "driver/parse_context.h"
+#include "core/records.h"
+#include "core/diagnostics.h"
+#include "core/parse_context.h"
 
 namespace mifkit {
 

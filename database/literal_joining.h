@@ -3,7 +3,7 @@
 // literal is reduced.
 #pragma once
 
-#include "database/token_value.h"
+#include "core/token_value.h"
 
 namespace mifkit {
 

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "database/records.h"
+#include "core/records.h"
 
 namespace mifkit {
 

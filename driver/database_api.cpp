@@ -1,7 +1,7 @@
 // The C++ interface: a parser per Database, diagnostics collected as records.
 #include <cstdio>
 
-#include "driver/parse_context.h"
+#include "driver/parse_driver.h"
 #include "mifkit/parser.h"
 #include "query/queries.h"
 

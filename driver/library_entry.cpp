@@ -2,7 +2,7 @@
 // destructor releases the database when the library is unloaded.
 #include "mifkit.h"
 
-#include "driver/parse_context.h"
+#include "driver/parse_driver.h"
 #include "driver/process_parser.h"
 
 namespace {

@@ -1,8 +1,10 @@
+#include "driver/parse_driver.h"
+
 #include <stdexcept>
 
-#include "driver/diagnostics.h"
-#include "driver/parse_context.h"
+#include "core/diagnostics.h"
 #include "grammar/grammar.h"
+#include "query/record_lookup.h"
 #include "lexer/lexer.h"
 #include "lexer/working_copy_preparation.h"
 

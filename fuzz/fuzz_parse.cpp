@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "driver/parse_context.h"
+#include "driver/parse_driver.h"
 #include "mifkit/parser.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {

@@ -5,10 +5,10 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "driver/parse_context.h"
+#include "core/parse_context.h"
 #include "lexer/lexer.h"
 #include "lexer/source_conversion.h"
-#include "lexer/tokens.h"
+#include "core/tokens.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     static mifkit::ParseContext ctx([](std::string_view) {});

@@ -1,7 +1,7 @@
 // Runs the generated parser over the lexer's tokens, and the status handling
 // its actions share.
-#include "driver/diagnostics.h"
-#include "driver/parse_context.h"
+#include "core/diagnostics.h"
+#include "core/parse_context.h"
 #include "grammar/grammar.h"
 #include "grammar/grammar_actions.h"
 #include "lexer/lexer.h"

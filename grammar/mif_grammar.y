@@ -26,7 +26,7 @@
 %code requires {
 #include <cstdint>
 
-#include "database/token_value.h"
+#include "core/token_value.h"
 #include "grammar/grammar_actions.h"
 }
 

@@ -4,10 +4,10 @@
 #include <limits>
 #include <stdexcept>
 
-#include "driver/parse_context.h"
+#include "core/parse_context.h"
 #include "lexer/token_actions.h"
 #include "lexer/token_rules_scanner.h"
-#include "lexer/tokens.h"
+#include "core/tokens.h"
 
 namespace mifkit {
 

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "lexer/working_copy.h"
+#include "core/working_copy.h"
 
 namespace mifkit {
 

@@ -1,4 +1,4 @@
-#include "lexer/working_copy.h"
+#include "core/working_copy.h"
 
 namespace mifkit {
 

@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-#include "lexer/working_copy.h"
+#include "core/working_copy.h"
 
 namespace mifkit {
 

@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "driver/diagnostics.h"
-#include "driver/parse_context.h"
+#include "core/diagnostics.h"
+#include "core/parse_context.h"
 #include "lexer/source_conversion.h"
 #include "platform/file_io.h"
 

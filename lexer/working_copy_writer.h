@@ -2,7 +2,7 @@
 // and the record of each literal's exact text. Shared by both conversions.
 #pragma once
 
-#include "lexer/working_copy.h"
+#include "core/working_copy.h"
 
 namespace mifkit {
 

@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "database/records.h"
+#include "core/records.h"
 
 namespace mifkit {
 

@@ -1,8 +1,8 @@
 #include "mifkit/database.h"
 
 #include "database/numeric_conversion.h"
-#include "database/records.h"
-#include "database/text_encoding.h"
+#include "core/records.h"
+#include "core/text_encoding.h"
 
 namespace mifkit {
 

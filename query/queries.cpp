@@ -2,9 +2,9 @@
 
 #include <limits>
 
-#include "driver/parse_context.h"
+#include "core/parse_context.h"
 #include "query/data_block.h"
-#include "query/query_index.h"
+#include "query/record_lookup.h"
 
 namespace mifkit {
 

@@ -17,9 +17,9 @@
 #include <string>
 #include <string_view>
 
-#include "database/records.h"
-#include "driver/parse_context.h"
-#include "lexer/working_copy.h"
+#include "core/records.h"
+#include "driver/parse_driver.h"
+#include "core/working_copy.h"
 
 namespace mifkit::test {
 

@@ -1,6 +1,6 @@
 #include "tools/check_report.h"
 
-#include "driver/message_catalogue.h"
+#include "core/message_catalogue.h"
 
 namespace mifkit::tool {
 

@@ -10,7 +10,7 @@
 #include <io.h>
 #endif
 
-#include "driver/parse_context.h"
+#include "driver/parse_driver.h"
 #include "generate/generation.h"
 #include "generate/name_list.h"
 #include "mifkit/parser.h"

@@ -3,9 +3,9 @@
 #include <cstdio>
 #include <nlohmann/json.hpp>
 
-#include "database/text_encoding.h"
+#include "core/text_encoding.h"
 #include "lexer/lexer.h"
-#include "lexer/tokens.h"
+#include "core/tokens.h"
 
 namespace mifkit::tool {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "driver/parse_context.h"
+#include "driver/parse_driver.h"
 
 namespace mifkit::tool {
 

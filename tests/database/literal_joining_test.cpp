@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "database/literal_joining.h"
-#include "database/parse_state.h"
+#include "core/parse_state.h"
 #include "tests/test_support.h"
 
 namespace mifkit {

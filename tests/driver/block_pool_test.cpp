@@ -11,7 +11,7 @@
 #include <utility>
 #include <vector>
 
-#include "driver/block_pool.h"
+#include "core/block_pool.h"
 
 namespace mifkit {
 namespace {

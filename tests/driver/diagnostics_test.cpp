@@ -8,7 +8,7 @@
 #include <tuple>
 #include <vector>
 
-#include "driver/diagnostics.h"
+#include "core/diagnostics.h"
 #include "tests/test_support.h"
 
 namespace mifkit {

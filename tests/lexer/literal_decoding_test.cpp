@@ -6,7 +6,7 @@
 
 #include "lexer/lexer.h"
 #include "lexer/source_conversion.h"
-#include "lexer/tokens.h"
+#include "core/tokens.h"
 #include "tests/test_support.h"
 
 namespace mifkit {

@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "lexer/lexer.h"
-#include "lexer/tokens.h"
+#include "core/tokens.h"
 #include "tests/test_support.h"
 
 namespace mifkit {

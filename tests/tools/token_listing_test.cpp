@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "lexer/tokens.h"
+#include "core/tokens.h"
 #include "tests/test_support.h"
 #include "tools/token_listing.h"
 

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "database/token_value.h"
+#include "core/token_value.h"
 
 namespace mifkit {
 

@@ -1,4 +1,4 @@
-#include "driver/message_catalogue.h"
+#include "core/message_catalogue.h"
 
 namespace mifkit {
 

@@ -1,4 +1,4 @@
-#include "driver/block_pool.h"
+#include "core/block_pool.h"
 
 #include <cstdlib>
 #include <cstddef>

@@ -1,4 +1,4 @@
-#include "database/token_value.h"
+#include "core/token_value.h"
 
 #include <cstring>
 

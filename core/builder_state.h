@@ -9,7 +9,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "database/records.h"
+#include "core/records.h"
 
 namespace mifkit {
 

@@ -1,4 +1,4 @@
-#include "lexer/tokens.h"
+#include "core/tokens.h"
 
 namespace mifkit {
 

@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <string>
 
-#include "database/token_value.h"
+#include "core/token_value.h"
 
 namespace mifkit {
 

@@ -1,4 +1,4 @@
-#include "driver/output_sink.h"
+#include "core/output_sink.h"
 
 #include <cstdio>
 

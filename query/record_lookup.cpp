@@ -1,8 +1,8 @@
-#include "query/query_index.h"
+#include "query/record_lookup.h"
 
 #include <cstring>
 
-#include "driver/parse_context.h"
+#include "core/parse_context.h"
 
 namespace mifkit {
 

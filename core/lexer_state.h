@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "database/token_value.h"
-#include "lexer/working_copy.h"
+#include "core/token_value.h"
+#include "core/working_copy.h"
 
 namespace mifkit {
 

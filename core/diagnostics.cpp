@@ -1,12 +1,12 @@
-#include "driver/diagnostics.h"
+#include "core/diagnostics.h"
 
 #include <cstdio>
 
-#include "driver/message_catalogue.h"
-#include "database/token_value.h"
-#include "database/text_encoding.h"
-#include "driver/parse_context.h"
-#include "lexer/tokens.h"
+#include "core/message_catalogue.h"
+#include "core/token_value.h"
+#include "core/text_encoding.h"
+#include "core/parse_context.h"
+#include "core/tokens.h"
 
 namespace mifkit {
 

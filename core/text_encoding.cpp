@@ -1,4 +1,4 @@
-#include "database/text_encoding.h"
+#include "core/text_encoding.h"
 
 #include <cstdint>
 

@@ -9,13 +9,13 @@
 #include <string_view>
 #include <vector>
 
-#include "database/builder_state.h"
-#include "database/parse_state.h"
-#include "driver/block_pool.h"
-#include "driver/output_sink.h"
-#include "lexer/lexer_state.h"
+#include "core/builder_state.h"
+#include "core/parse_state.h"
+#include "core/block_pool.h"
+#include "core/output_sink.h"
+#include "core/lexer_state.h"
 #include "mifkit/parser.h"
-#include "query/query_index.h"
+#include "core/query_index.h"
 
 namespace mifkit {
 
@@ -52,21 +52,5 @@ struct ParseContext {
     uint32_t unicodeSource = 0;  // the last conversion read UTF-16
     LexerState lexer;
 };
-
-// Parses a MIF file into the context's database: 0 when it is loaded and
-// usable. A repeated call with the loaded name returns 0 at once.
-int ParseFile(ParseContext &ctx, const char *fileName);
-
-// Parses source bytes held in memory; `name` stands for them in messages.
-// The database of any earlier parse is released first.
-int ParseBytes(ParseContext &ctx, std::string_view source, const char *name = "(buffer)");
-
-// Releases the database and forgets the loaded name. Returns 0.
-int ShutdownParser(ParseContext &ctx);
-
-// Converts a source and readies the lexer on it, without running the
-// grammar: the first half of a parse, also used to list tokens.
-int OpenSource(ParseContext &ctx, const char *fileName);
-int OpenSourceBytes(ParseContext &ctx, const char *name, std::string_view source);
 
 }  // namespace mifkit
