@@ -12,7 +12,6 @@ namespace mifkit {
 
 namespace {
 
-constexpr uint32_t kSyntaxErrorMessage = 225;
 constexpr uint32_t kFileNumber = 0;
 
 }  // namespace
@@ -86,22 +85,24 @@ int ReportMessage(ParseContext &ctx, uint32_t number, uint32_t /*fileNumber*/, u
     return Report(ctx, number, line, third, text, sourceLine, text != nullptr ? text : "(null)");
 }
 
-int ReportAtToken(ParseContext &ctx, uint32_t number, uint32_t third) {
+int ReportAtToken(ParseContext &ctx, Message message, uint32_t third) {
+    const auto number = static_cast<uint32_t>(message);
     if (ctx.diagnostics.collected == nullptr)
         return Report(ctx, number, ctx.lexer.lineNumber, third, ctx.lexer.tokenText.c_str(), 0, {});
     return Report(ctx, number, ctx.lexer.lineNumber, third, ctx.lexer.tokenText.c_str(),
                   ctx.lexer.tokenSourceLine, ReadableToken(ctx));
 }
 
-int ReportLiteralText(ParseContext &ctx, uint32_t number, const CountedString &text) {
+int ReportLiteralText(ParseContext &ctx, Message message, const CountedString &text) {
     // The bytes go out as a C string: UTF-16BE text of Latin letters stops at
     // its first zero byte. The block's trailing zeros end it safely.
-    return Report(ctx, number, 0, 0, text.Chars(), ctx.lexer.tokenSourceLine, LiteralToUtf8(&text));
+    return Report(ctx, static_cast<uint32_t>(message), 0, 0, text.Chars(), ctx.lexer.tokenSourceLine,
+                  LiteralToUtf8(&text));
 }
 
 void ReportSyntaxError(ParseContext &ctx, const char * /*ignored*/) {
-    ReportAtToken(ctx, kSyntaxErrorMessage);
-    ctx.diagnostics.errorSeen = 1;
+    ReportAtToken(ctx, Message::SyntaxError);
+    ctx.diagnostics.errorSeen = true;
 }
 
 void ResetStatusHistory(ParseContext &ctx) {

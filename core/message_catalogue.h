@@ -1,10 +1,18 @@
 // The DMI message catalogue: numbers 100 to 248, each with its line form and
-// text.
+// text, and the names the code reports them by.
 #pragma once
 
 #include <cstdint>
 
+#include "core/message_list.h"
+
 namespace mifkit {
+
+enum class Message : uint32_t {
+#define MIFKIT_MESSAGE_NAME(number, name, form, text) name = number,
+    MIFKIT_MESSAGES(MIFKIT_MESSAGE_NAME)
+#undef MIFKIT_MESSAGE_NAME
+};
 
 struct MessageEntry {
     int form;          // 1 to 7; 0 means the fallback line

@@ -20,8 +20,8 @@
 namespace mifkit {
 
 struct DiagnosticState {
-    uint32_t errorSeen = 0;
-    uint32_t abortParse = 0;
+    bool errorSeen = false;
+    bool abortParse = false;
     int32_t statusHistory[4] = {0, 0, 0, 0};  // oldest first
     uint32_t literalCount = 0;                // literals delivered, for line numbers
     // Where reported messages are also kept as records, when a caller asks.
@@ -49,7 +49,7 @@ struct ParseContext {
     bool databaseLoaded = false;
     QueryIndex query;
     DiagnosticState diagnostics;
-    uint32_t unicodeSource = 0;  // the last conversion read UTF-16
+    bool unicodeSource = false;  // the last conversion read UTF-16
     LexerState lexer;
 };
 

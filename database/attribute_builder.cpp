@@ -64,7 +64,8 @@ int BeginAttribute(ParseContext &ctx) {
     ctx.builder.refused.attribute = true;  // until the attribute exists
     if (ctx.builder.refused.group || s.currentGroup == nullptr) return 0;
     int status = 0;
-    auto *attribute = AppendRecord(ctx, s.currentAttribute, s.currentGroup->attributes, 2020, 2019, status);
+    auto *attribute = AppendRecord(ctx, s.currentAttribute, s.currentGroup->attributes,
+                                   kNoMemoryForAttribute, kNoMemoryForFirstAttribute, status);
     if (attribute == nullptr) return status;
     s.currentAttribute = attribute;
     s.inAttribute = 1;
@@ -82,36 +83,40 @@ int SetId(ParseContext &ctx, CountedString *number) {
     const RefusedConstructs &refused = ctx.builder.refused;
     if (refused.table || refused.group || refused.attribute) return 0;
     uint32_t id = ParseUnsignedNumber(NumberText(number));
-    if (id == 0) return Refuse(ctx, 242, 1073);
+    if (id == 0) return Refuse(ctx, Message::ZeroId, kZeroId);
     IdIndex *shared = s.currentComponent != nullptr ? &GroupTableIds(ctx, *s.currentComponent) : nullptr;
     if (s.inTable == 1) {
         Table *table = s.currentTable;
-        if (table->idGiven == 1) return Refuse(ctx, 170, 1032);
+        if (table->idGiven == 1) return Refuse(ctx, Message::DuplicateTableStatement, kSecondTableId);
         table->idGiven = 1;
-        if (!StoreUniqueId(shared, table->id, id)) return Refuse(ctx, 241, 1070, id);
+        if (!StoreUniqueId(shared, table->id, id))
+            return Refuse(ctx, Message::TableIdNotUnique, kTableIdTaken, id);
     } else if (s.inAttribute == 1) {
         Attribute *attribute = s.currentAttribute;
-        if (attribute->idGiven == 1) return Refuse(ctx, 135, 1033, id);
+        if (attribute->idGiven == 1)
+            return Refuse(ctx, Message::DuplicateAttributeStatement, kSecondAttributeId, id);
         attribute->idGiven = 1;
         IdIndex *ids = s.currentGroup != nullptr && s.currentGroup->attributes != nullptr
                            ? &AttributeIds(ctx, *s.currentGroup)
                            : nullptr;
-        if (!StoreUniqueId(ids, attribute->id, id)) return Refuse(ctx, 239, 1071, id);
+        if (!StoreUniqueId(ids, attribute->id, id))
+            return Refuse(ctx, Message::AttributeIdNotUnique, kAttributeIdTaken, id);
     } else if (s.inGroup == 1) {
         Group *group = s.currentGroup;
-        if (group->idGiven == 1) return Refuse(ctx, 189, 1034);
+        if (group->idGiven == 1) return Refuse(ctx, Message::DuplicateGroupStatement, kSecondGroupId);
         group->idGiven = 1;
-        if (!StoreUniqueId(shared, group->id, id)) return Refuse(ctx, 240, 1072, id);
+        if (!StoreUniqueId(shared, group->id, id))
+            return Refuse(ctx, Message::GroupIdNotUnique, kGroupIdTaken, id);
     }
     return 0;
 }
 
-int SetAttributeAccess(ParseContext &ctx, uint32_t access) {
+int SetAttributeAccess(ParseContext &ctx, Access access) {
     if (Attribute *attribute = OpenAttribute(ctx)) attribute->access = access;
     return 0;
 }
 
-int SetAttributeStorage(ParseContext &ctx, uint32_t storage) {
+int SetAttributeStorage(ParseContext &ctx, Storage storage) {
     if (Attribute *attribute = OpenAttribute(ctx)) attribute->storage = storage;
     return 0;
 }
@@ -127,9 +132,9 @@ int SetAttributeType(ParseContext &ctx, uint32_t type, CountedString *argument) 
         attribute->enumerationName = argument;
         attribute->namedEnumeration = FindEnumerationByName(ctx, argument);
         if (attribute->namedEnumeration == nullptr) {
-            Refuse(ctx, 234, 0);
-            ctx.diagnostics.abortParse = 1;
-            return 1039;
+            ReportAtToken(ctx, Message::EnumerationNotFound);
+            ctx.diagnostics.abortParse = true;
+            return kUnknownEnumeration;
         }
         return 0;
     }
@@ -137,23 +142,24 @@ int SetAttributeType(ParseContext &ctx, uint32_t type, CountedString *argument) 
     return 0;
 }
 
-int SetAttributeValue(ParseContext &ctx, uint32_t form, TokenValue *value) {
+int SetAttributeValue(ParseContext &ctx, ValueForm form, TokenValue *value) {
     if (ctx.builder.refused.attribute) return 0;
     Attribute *attribute = ctx.state.currentAttribute;
-    if (attribute == nullptr) return 1042;
-    if (attribute->typeGiven == 0) return Refuse(ctx, 235, 1043);
+    if (attribute == nullptr) return kValueOutsideAttribute;
+    if (attribute->typeGiven == 0) return Refuse(ctx, Message::MissingType, kValueBeforeType);
     attribute->valueForm = form;
     switch (form) {
-    case 1:
-        attribute->access = 4;
+    case kUnsupportedValue:
+        attribute->access = kUnsupported;
         return 0;
-    case 2:
+    case kUnknownValue:
         attribute->valueUnknown = 1;
         return 0;
-    default:
-        attribute->pendingValue = value;
-        return ConvertAttributeValue(ctx);
+    case kGivenValue:
+        break;
     }
+    attribute->pendingValue = value;
+    return ConvertAttributeValue(ctx);
 }
 
 int SetPragma(ParseContext &ctx, CountedString *literal) {
@@ -161,17 +167,20 @@ int SetPragma(ParseContext &ctx, CountedString *literal) {
     const RefusedConstructs &refused = ctx.builder.refused;
     if (refused.attribute || refused.group) return 0;
     if (s.inAttribute == 1) {
-        if (s.currentAttribute->pragma != nullptr) return Refuse(ctx, 135, 1082);
+        if (s.currentAttribute->pragma != nullptr)
+            return Refuse(ctx, Message::DuplicateAttributeStatement, kSecondAttributePragma);
         s.currentAttribute->pragma = literal;
         return 0;
     }
     if (s.inGroup == 1) {
-        if (s.currentGroup->pragma != nullptr) return Refuse(ctx, 189, 1035);
+        if (s.currentGroup->pragma != nullptr)
+            return Refuse(ctx, Message::DuplicateGroupStatement, kSecondGroupPragma);
         s.currentGroup->pragma = literal;
         return 0;
     }
-    if (s.inComponent == 0) return 1036;
-    if (s.currentComponent->pragma != nullptr) return Refuse(ctx, 156, 1037);
+    if (s.inComponent == 0) return kPragmaOutsideComponent;
+    if (s.currentComponent->pragma != nullptr)
+        return Refuse(ctx, Message::DuplicateComponentStatement, kSecondComponentPragma);
     s.currentComponent->pragma = literal;
     return 0;
 }

@@ -6,10 +6,9 @@
 
 #include "core/diagnostics.h"
 #include "core/parse_context.h"
+#include "core/parse_status.h"
 
 namespace mifkit {
-
-constexpr uint32_t kMemoryFaultMessage = 220;
 
 // A zero-filled record from the pool, or null when it is exhausted.
 template <typename Record>
@@ -18,18 +17,18 @@ Record *NewRecord(ParseContext &ctx) {
 }
 
 // Prints `message` at the current token and returns `status`.
-inline int Refuse(ParseContext &ctx, uint32_t message, int status, uint32_t third = 0) {
+inline int Refuse(ParseContext &ctx, Message message, int status, uint32_t third = 0) {
     ReportAtToken(ctx, message, third);
     return status;
 }
 
 inline int MemoryFault(ParseContext &ctx, int status) {
-    return Refuse(ctx, kMemoryFaultMessage, status);
+    return Refuse(ctx, Message::MemoryFault, status);
 }
 
 // A new record linked after `tail`, or made the list's `head` when there is
 // no tail yet: the lists keep file order. When the pool is exhausted it
-// reports message 220, leaves the list alone, sets `status` to the later or
+// reports Memory fault, leaves the list alone, sets `status` to the later or
 // the first record's status and returns null.
 template <typename Record>
 Record *AppendRecord(ParseContext &ctx, Record *tail, Record *&head, int laterStatus, int firstStatus,

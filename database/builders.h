@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "core/record_codes.h"
 #include "core/records.h"
 
 namespace mifkit {
@@ -18,7 +19,7 @@ int SetComponentName(ParseContext &ctx, CountedString *literal);
 int SetDescription(ParseContext &ctx, CountedString *literal);
 int BeginPath(ParseContext &ctx);
 int SetPathName(ParseContext &ctx, CountedString *literal);
-int AddPathEntry(ParseContext &ctx, uint32_t os, CountedString *path, uint32_t directInterface);
+int AddPathEntry(ParseContext &ctx, uint32_t os, CountedString *path, bool directInterface);
 int EndPath(ParseContext &ctx);
 int EndComponent(ParseContext &ctx);
 int ResetCurrentObjects(ParseContext &ctx);
@@ -53,10 +54,10 @@ Group *FindTemplateByClass(ParseContext &ctx, const CountedString *className);
 int BeginAttribute(ParseContext &ctx);
 int SetAttributeName(ParseContext &ctx, CountedString *literal);
 int SetId(ParseContext &ctx, CountedString *number);
-int SetAttributeAccess(ParseContext &ctx, uint32_t access);
-int SetAttributeStorage(ParseContext &ctx, uint32_t storage);
+int SetAttributeAccess(ParseContext &ctx, Access access);
+int SetAttributeStorage(ParseContext &ctx, Storage storage);
 int SetAttributeType(ParseContext &ctx, uint32_t type, CountedString *argument);
-int SetAttributeValue(ParseContext &ctx, uint32_t form, TokenValue *value);
+int SetAttributeValue(ParseContext &ctx, ValueForm form, TokenValue *value);
 int SetPragma(ParseContext &ctx, CountedString *literal);
 int LeaveAttribute(ParseContext &ctx);
 

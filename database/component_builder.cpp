@@ -39,7 +39,8 @@ CountedString *MakeDefaultLanguage(ParseContext &ctx) {
 }
 
 int SetLanguage(ParseContext &ctx, CountedString *literal) {
-    if (!IsLanguageWellFormed(literal)) return Refuse(ctx, 246, 1080);
+    if (!IsLanguageWellFormed(literal))
+        return Refuse(ctx, Message::MalformedLanguage, kMalformedLanguage);
     ctx.state.language = literal;
     return 0;
 }
@@ -50,13 +51,13 @@ int BeginComponent(ParseContext &ctx) {
     if (s.language == nullptr) s.language = MakeDefaultLanguage(ctx);
     if (s.componentBegun != nullptr) {
         ctx.builder.refused.component = true;
-        return Refuse(ctx, 118, 1068);
+        return Refuse(ctx, Message::SecondComponent, kSecondComponent);
     }
     auto *component = NewRecord<Component>(ctx);
     s.componentList = component;
     if (component == nullptr) {
         ctx.builder.refused.component = true;
-        return MemoryFault(ctx, 2027);
+        return MemoryFault(ctx, kNoMemoryForComponent);
     }
     s.componentBegun = s.currentComponent = component;
     s.inComponent = 1;
@@ -66,7 +67,8 @@ int BeginComponent(ParseContext &ctx) {
 int SetComponentName(ParseContext &ctx, CountedString *literal) {
     Component *component = ctx.state.currentComponent;
     if (component == nullptr) return 0;  // a refused component: nothing to name
-    if (component->name != nullptr) return Refuse(ctx, 156, 1020);
+    if (component->name != nullptr)
+        return Refuse(ctx, Message::DuplicateComponentStatement, kSecondComponentName);
     component->name = literal;
     return 0;
 }
@@ -78,13 +80,16 @@ int SetDescription(ParseContext &ctx, CountedString *literal) {
     // enclosing record, which this statement must not reach.
     if (refused.attribute || refused.group) return 0;
     if (s.inAttribute == 1) {
-        if (s.currentAttribute->description != nullptr) return Refuse(ctx, 135, 1021);
+        if (s.currentAttribute->description != nullptr)
+            return Refuse(ctx, Message::DuplicateAttributeStatement, kSecondAttributeDescription);
         s.currentAttribute->description = literal;
     } else if (s.inGroup == 1) {
-        if (s.currentGroup->description != nullptr) return Refuse(ctx, 189, 1022);
+        if (s.currentGroup->description != nullptr)
+            return Refuse(ctx, Message::DuplicateGroupStatement, kSecondGroupDescription);
         s.currentGroup->description = literal;
     } else if (s.inComponent == 1) {
-        if (s.currentComponent->description != nullptr) return Refuse(ctx, 156, 1023);
+        if (s.currentComponent->description != nullptr)
+            return Refuse(ctx, Message::DuplicateComponentStatement, kSecondComponentDescription);
         s.currentComponent->description = literal;
     }
     return 0;
@@ -93,9 +98,10 @@ int SetDescription(ParseContext &ctx, CountedString *literal) {
 int BeginPath(ParseContext &ctx) {
     ParseState &s = ctx.state;
     ctx.builder.refused.path = true;  // until the path exists
-    if (s.currentComponent == nullptr) return 1015;
+    if (s.currentComponent == nullptr) return kPathOutsideComponent;
     int status = 0;
-    auto *path = AppendRecord(ctx, s.currentPath, s.currentComponent->paths, 2017, 2018, status);
+    auto *path = AppendRecord(ctx, s.currentPath, s.currentComponent->paths, kNoMemoryForPath,
+                              kNoMemoryForFirstPath, status);
     if (path == nullptr) return status;
     // A later path starts a list of entries of its own.
     if (s.currentPath != nullptr) s.pathEntryTail = nullptr;
@@ -109,13 +115,13 @@ int SetPathName(ParseContext &ctx, CountedString *literal) {
     // After a refused BeginPath the current path is an earlier one (or none):
     // it keeps its name, and a named one reports the clash as before.
     if (path == nullptr) return 0;
-    if (path->name != nullptr) return Refuse(ctx, 224, 1025);
+    if (path->name != nullptr) return Refuse(ctx, Message::UnknownError, kSecondPathName);
     if (ctx.builder.refused.path) return 0;
     path->name = literal;
     return 0;
 }
 
-int AddPathEntry(ParseContext &ctx, uint32_t os, CountedString *path, uint32_t directInterface) {
+int AddPathEntry(ParseContext &ctx, uint32_t os, CountedString *path, bool directInterface) {
     ParseState &s = ctx.state;
     if (ctx.builder.refused.path) return 0;  // the entries would join an earlier path
     uint32_t &osSeen = ctx.builder.indexes.pathOsSeen;
@@ -125,20 +131,20 @@ int AddPathEntry(ParseContext &ctx, uint32_t os, CountedString *path, uint32_t d
     if (s.pathEntryTail == nullptr) {
         entry = NewRecord<PathEntry>(ctx);
         s.pathEntryList = entry;
-        if (entry == nullptr) return MemoryFault(ctx, 2010);
+        if (entry == nullptr) return MemoryFault(ctx, kNoMemoryForFirstPathEntry);
         osSeen = 0;
     } else {
         bool clash = bit != 0 ? (osSeen & bit) != 0 : false;
         for (const PathEntry *e = s.pathEntryList; bit == 0 && e != nullptr; e = e->next)
             clash = clash || e->os == os;
-        if (clash) return Refuse(ctx, 207, 1026);
+        if (clash) return Refuse(ctx, Message::DuplicatePathStatement, kSecondPathEntryForOs);
         entry = NewRecord<PathEntry>(ctx);
-        if (entry == nullptr) return MemoryFault(ctx, 2009);
+        if (entry == nullptr) return MemoryFault(ctx, kNoMemoryForPathEntry);
         s.pathEntryTail->next = entry;
     }
     s.pathEntryTail = entry;
     osSeen |= bit;
-    entry->directInterface = directInterface;
+    entry->directInterface = directInterface ? 1 : 0;
     entry->os = os;
     // For Direct-Interface the lexer's value already holds that text.
     entry->path = path;
@@ -157,8 +163,10 @@ int EndPath(ParseContext &ctx) {
 int EndComponent(ParseContext &ctx) {
     const Component *component = ctx.state.currentComponent;
     if (component == nullptr) return 0;  // refused with 118: nothing to check
-    if (component->name == nullptr) return Refuse(ctx, 150, 1001);
-    if (component->groups == nullptr) return Refuse(ctx, 229, 1002);
+    if (component->name == nullptr)
+        return Refuse(ctx, Message::ExpectingComponentName, kComponentWithoutName);
+    if (component->groups == nullptr)
+        return Refuse(ctx, Message::ComponentWithoutGroup, kComponentWithoutGroup);
     return 0;
 }
 

@@ -66,11 +66,11 @@ uint32_t NextEnumerationNumber() {
 int BeginEnumeration(ParseContext &ctx) {
     ParseState &s = ctx.state;
     ctx.builder.refused.enumeration = false;
-    if (s.currentComponent == nullptr) return RefuseEnumeration(ctx, 1016);
+    if (s.currentComponent == nullptr) return RefuseEnumeration(ctx, kEnumerationOutsideComponent);
     s.inAttributeEnumeration = 0;
     int status = 0;
-    auto *enumeration =
-        AppendRecord(ctx, s.currentEnumeration, s.currentComponent->enumerations, 2015, 2016, status);
+    auto *enumeration = AppendRecord(ctx, s.currentEnumeration, s.currentComponent->enumerations,
+                                     kNoMemoryForEnumeration, kNoMemoryForFirstEnumeration, status);
     if (enumeration == nullptr) return RefuseEnumeration(ctx, status);
     s.currentEnumeration = enumeration;
     return 0;
@@ -80,17 +80,21 @@ int BeginAttributeEnumeration(ParseContext &ctx) {
     ParseState &s = ctx.state;
     ctx.builder.refused.enumeration = false;
     if (ctx.builder.refused.attribute) return RefuseEnumeration(ctx, 0);
-    if (s.currentComponent == nullptr) return RefuseEnumeration(ctx, 1017);
-    if (s.currentAttribute == nullptr) return RefuseEnumeration(ctx, 1018);
-    if (s.currentAttribute->ownEnumeration != nullptr) return RefuseEnumeration(ctx, 1019);
+    if (s.currentComponent == nullptr)
+        return RefuseEnumeration(ctx, kAttributeEnumerationOutsideComponent);
+    if (s.currentAttribute == nullptr)
+        return RefuseEnumeration(ctx, kAttributeEnumerationOutsideAttribute);
+    if (s.currentAttribute->ownEnumeration != nullptr)
+        return RefuseEnumeration(ctx, kSecondAttributeEnumeration);
     auto *enumeration = NewRecord<Enumeration>(ctx);
-    if (enumeration == nullptr) return RefuseEnumeration(ctx, MemoryFault(ctx, 2014));
+    if (enumeration == nullptr)
+        return RefuseEnumeration(ctx, MemoryFault(ctx, kNoMemoryForAttributeEnumeration));
     s.currentAttribute->ownEnumeration = enumeration;
     s.inAttributeEnumeration = 1;
     s.currentAttribute->type = kOwnEnumeration;
     s.currentAttribute->typeGiven = 1;
     enumeration->name = MakeEnumerationName(ctx);
-    if (enumeration->name == nullptr) return MemoryFault(ctx, 2013);
+    if (enumeration->name == nullptr) return MemoryFault(ctx, kNoMemoryForEnumerationName);
     return 0;
 }
 
@@ -102,7 +106,8 @@ CountedString *MakeEnumerationName(ParseContext &ctx) {
     auto *text = static_cast<CountedString *>(ctx.pool.Allocate(CountedStringBlockSize(kCount)));
     if (text == nullptr) return nullptr;
     text->length = kCount;
-    for (size_t i = 0; i < sizeof name; ++i) text->Bytes()[2 * i + 1] = static_cast<unsigned char>(name[i]);
+    for (size_t i = 0; i < sizeof name; ++i)
+        text->Bytes()[2 * i + 1] = static_cast<unsigned char>(name[i]);
     return text;
 }
 
@@ -117,7 +122,8 @@ int AddEnumElement(ParseContext &ctx, CountedString *number, CountedString *lite
     if (AddressedEnumeration(ctx) == nullptr) return 0;
     int status = 0;
     EnumElement *tail = s.elementList != nullptr ? s.elementTail : nullptr;
-    auto *element = AppendRecord(ctx, tail, s.elementList, 2007, 2008, status);
+    auto *element =
+        AppendRecord(ctx, tail, s.elementList, kNoMemoryForElement, kNoMemoryForFirstElement, status);
     if (element == nullptr) return status;
     s.elementTail = element;
     element->value = static_cast<int32_t>(ParseSignedNumber(NumberText(number)));

@@ -40,7 +40,8 @@ void SortGroupAttributes(Group &group) {
 
 // Indexes the groups of one list that were added since the last lookup, so
 // that each group is indexed once; the first of a class wins.
-Group *FindInList(FirstByText<Group> &index, const void *owner, Group *head, const CountedString *className) {
+Group *FindInList(FirstByText<Group> &index, const void *owner, Group *head,
+                  const CountedString *className) {
     if (index.owner != owner) index = FirstByText<Group>{owner, nullptr, {}};
     for (Group *g = index.last != nullptr ? index.last->next : head; g != nullptr; g = g->next) {
         if (g->className != nullptr) index.first.emplace(CountedKey(g->className), g);
@@ -60,19 +61,21 @@ int BeginGroup(ParseContext &ctx) {
     // so that a refused group allocates nothing.
     if (s.currentComponent != nullptr) {
         int status = 0;
-        group = AppendRecord(ctx, s.currentGroup, s.currentComponent->groups, 2024, 2023, status);
+        group = AppendRecord(ctx, s.currentGroup, s.currentComponent->groups, kNoMemoryForGroup,
+                             kNoMemoryForFirstGroup, status);
         if (group == nullptr) return RefuseGroup(ctx, status);
         s.currentGroup = group;
     } else if (s.topGroupList != nullptr) {
-        if (s.componentBegun != nullptr) return RefuseGroup(ctx, Refuse(ctx, 236, 1069));
+        if (s.componentBegun != nullptr)
+            return RefuseGroup(ctx, Refuse(ctx, Message::SecondGlobalGroup, kSecondTopLevelGroup));
         group = NewRecord<Group>(ctx);
-        if (group == nullptr) return RefuseGroup(ctx, MemoryFault(ctx, 2026));
+        if (group == nullptr) return RefuseGroup(ctx, MemoryFault(ctx, kNoMemoryForTopLevelGroup));
         s.topGroupTail->next = group;
         s.currentGroup = s.topGroupTail = group;
     } else {
         if (s.language == nullptr) s.language = MakeDefaultLanguage(ctx);
         group = NewRecord<Group>(ctx);
-        if (group == nullptr) return RefuseGroup(ctx, MemoryFault(ctx, 2025));
+        if (group == nullptr) return RefuseGroup(ctx, MemoryFault(ctx, kNoMemoryForFirstTopLevelGroup));
         s.topGroupList = group;
         s.currentGroup = s.topGroupTail = group;
     }
@@ -83,7 +86,7 @@ int BeginGroup(ParseContext &ctx) {
 int SetGroupName(ParseContext &ctx, CountedString *literal) {
     Group *group = OpenGroup(ctx);
     if (group == nullptr) return 0;
-    if (group->name != nullptr) return Refuse(ctx, 189, 1027);
+    if (group->name != nullptr) return Refuse(ctx, Message::DuplicateGroupStatement, kSecondGroupName);
     group->name = literal;
     return 0;
 }
@@ -93,28 +96,30 @@ int SetClass(ParseContext &ctx, CountedString *literal) {
     if (ctx.builder.refused.table || ctx.builder.refused.group) return 0;
     if (s.inTable == 1) {
         Table *table = s.currentTable;
-        if (table->className != nullptr) return Refuse(ctx, 170, 1028);
+        if (table->className != nullptr)
+            return Refuse(ctx, Message::DuplicateTableStatement, kSecondTableClass);
         table->className = literal;
         Group *found = FindTemplateByClass(ctx, literal);
         if (found == nullptr) {
-            Refuse(ctx, 233, 0);
-            ctx.diagnostics.abortParse = 1;
-            return 1029;
+            ReportAtToken(ctx, Message::UnknownTableClass);
+            ctx.diagnostics.abortParse = true;
+            return kUnknownTableClass;
         }
         if (found->keys == nullptr) {
-            Refuse(ctx, 174, 0);
-            ctx.diagnostics.abortParse = 1;
-            return 1081;
+            ReportAtToken(ctx, Message::TemplateNotKeyed);
+            ctx.diagnostics.abortParse = true;
+            return kUnkeyedTemplate;
         }
         table->templateGroup = found;
         return 0;
     }
     if (s.inGroup == 1) {
-        if (s.currentGroup->className != nullptr) return Refuse(ctx, 189, 1030);
+        if (s.currentGroup->className != nullptr)
+            return Refuse(ctx, Message::DuplicateGroupStatement, kSecondGroupClass);
         s.currentGroup->className = literal;
         return 0;
     }
-    return 1031;
+    return kClassOutsideGroupOrTable;
 }
 
 Group *FindTemplateByClass(ParseContext &ctx, const CountedString *className) {
@@ -132,24 +137,26 @@ int AddKeyAttribute(ParseContext &ctx, CountedString *number) {
     ParseState &s = ctx.state;
     Group *group = OpenGroup(ctx);
     if (group == nullptr) return 0;
-    if (group->keyStatementDone == 1) return Refuse(ctx, 189, 1040);
+    if (group->keyStatementDone == 1)
+        return Refuse(ctx, Message::DuplicateGroupStatement, kSecondKeyStatement);
     uint32_t id = ParseUnsignedNumber(NumberText(number));
     BuilderIndexes &indexes = ctx.builder.indexes;
     if (indexes.keyOwner != group) {
         indexes.keyOwner = group;
         indexes.keys.clear();
-        for (const KeyEntry *k = group->keys; k != nullptr; k = k->next) indexes.keys[k->attributeId] = true;
+        for (const KeyEntry *k = group->keys; k != nullptr; k = k->next)
+            indexes.keys[k->attributeId] = true;
     }
     KeyEntry *entry = nullptr;
     if (group->keys == nullptr) {
         entry = NewRecord<KeyEntry>(ctx);
-        if (entry == nullptr) return MemoryFault(ctx, 2006);
+        if (entry == nullptr) return MemoryFault(ctx, kNoMemoryForFirstKey);
         group->keys = entry;
     } else {
         // A repeated ID is refused before it costs a block.
-        if (indexes.keys.count(id) != 0) return Refuse(ctx, 176, 1041);
+        if (indexes.keys.count(id) != 0) return Refuse(ctx, Message::KeyNotUnique, kDuplicateKey);
         entry = NewRecord<KeyEntry>(ctx);
-        if (entry == nullptr) return MemoryFault(ctx, 2005);
+        if (entry == nullptr) return MemoryFault(ctx, kNoMemoryForKey);
         s.keyTail->next = entry;
     }
     s.keyTail = entry;
@@ -166,10 +173,13 @@ int MarkGroupKeyed(ParseContext &ctx) {
 int EndGroup(ParseContext &ctx) {
     Group *group = OpenGroup(ctx);
     if (group == nullptr) return 0;  // refused at its start: nothing to check
-    if (group->name == nullptr) return Refuse(ctx, 179, 1004);
-    if (group->className == nullptr) return Refuse(ctx, 181, 1005);
-    if (group->attributes == nullptr) return Refuse(ctx, 231, 1006);
-    if (group->idGiven == 0 && group->keys == nullptr) return Refuse(ctx, 232, 1007);
+    if (group->name == nullptr) return Refuse(ctx, Message::ExpectingGroupName, kGroupWithoutName);
+    if (group->className == nullptr)
+        return Refuse(ctx, Message::ExpectingGroupClass, kGroupWithoutClass);
+    if (group->attributes == nullptr)
+        return Refuse(ctx, Message::GroupWithoutAttribute, kGroupWithoutAttribute);
+    if (group->idGiven == 0 && group->keys == nullptr)
+        return Refuse(ctx, Message::ExpectingKeysOrId, kGroupWithoutIdOrKeys);
     SortGroupAttributes(*group);
     return 0;
 }

@@ -5,16 +5,12 @@
 #include <cstring>
 
 #include "core/records.h"
-#include "core/diagnostics.h"
-#include "core/parse_context.h"
+#include "database/builder_support.h"
 
 namespace mifkit {
 
 namespace {
 
-constexpr uint32_t kMemoryFaultMessage = 220;
-constexpr int kLaterPieceFault = 2011;
-constexpr int kFirstPieceFault = 2012;
 constexpr unsigned char kBackslash = 0x5C;
 
 // Whole UTF-16 units before the terminating NUL. A count below 2 or an odd
@@ -139,16 +135,11 @@ private:
 
 int AppendLiteral(ParseContext &ctx, CountedString *piece) {
     ParseState &state = ctx.state;
-    auto *entry = static_cast<LiteralPiece *>(ctx.pool.Allocate(sizeof(LiteralPiece)));
-    if (entry == nullptr) {
-        ReportAtToken(ctx, kMemoryFaultMessage);
-        return state.literalList != nullptr ? kLaterPieceFault : kFirstPieceFault;
-    }
+    int status = 0;
+    auto *entry = AppendRecord(ctx, state.literalTail, state.literalList, kNoMemoryForLiteralPiece,
+                               kNoMemoryForFirstLiteralPiece, status);
+    if (entry == nullptr) return status;
     entry->piece = piece;
-    if (state.literalList != nullptr)
-        state.literalTail->next = entry;
-    else
-        state.literalList = entry;
     state.literalTail = entry;
     return 0;
 }
@@ -190,7 +181,7 @@ CountedString *ResolveEscapes(ParseContext &ctx, const CountedString &text) {
     CountedString *result = NewLiteral(ctx, units);
     if (result == nullptr) return nullptr;
     EscapeWalk walk(text.Bytes(), units, result->Bytes());
-    size_t written = walk.Run(ctx.unicodeSource != 0);
+    size_t written = walk.Run(ctx.unicodeSource);
     result->length = static_cast<uint32_t>(2 * written + 2);
     return result;
 }

@@ -9,8 +9,9 @@ namespace mifkit {
 
 struct ParseContext;
 
-// Appends a piece to the pending list. 0, or 2011 (a later piece) / 2012
-// (the first piece) with message 220 when the pool is exhausted.
+// Appends a piece to the pending list. 0, or with Memory fault reported
+// kNoMemoryForLiteralPiece / kNoMemoryForFirstLiteralPiece when the pool is
+// exhausted.
 int AppendLiteral(ParseContext &ctx, CountedString *piece);
 
 // The pending pieces joined and escape-resolved into a new pool string; the

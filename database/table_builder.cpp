@@ -19,7 +19,8 @@ const std::vector<Attribute *> &TemplateColumns(ParseContext &ctx, const Group &
         index.templateGroup = &templateGroup;
         index.head = templateGroup.attributes;
         index.columns.clear();
-        for (Attribute *a = templateGroup.attributes; a != nullptr; a = a->next) index.columns.push_back(a);
+        for (Attribute *a = templateGroup.attributes; a != nullptr; a = a->next)
+            index.columns.push_back(a);
     }
     return index.columns;
 }
@@ -79,7 +80,8 @@ int AddRowCell(ParseContext &ctx, TokenValue *entry) {
     Table &table = *s.currentTable;
     if (s.rowPending == 1) {
         int status = 0;
-        auto *row = AppendRecord(ctx, s.currentRow, table.rows, 2003, 2004, status);
+        auto *row =
+            AppendRecord(ctx, s.currentRow, table.rows, kNoMemoryForRow, kNoMemoryForFirstRow, status);
         if (row == nullptr) return status;
         table.rowCount = s.currentRow != nullptr ? table.rowCount + 1 : 1;
         s.currentRow = row;
@@ -93,7 +95,8 @@ int AddRowCell(ParseContext &ctx, TokenValue *entry) {
         return 0;
     }
     int status = 0;
-    auto *cell = AppendRecord(ctx, s.currentCell, row.cells, 2001, 2002, status);
+    auto *cell =
+        AppendRecord(ctx, s.currentCell, row.cells, kNoMemoryForCell, kNoMemoryForFirstCell, status);
     if (cell == nullptr) return status;
     s.currentCell = cell;
     cell->entry = entry;
@@ -106,7 +109,7 @@ int AddRowCell(ParseContext &ctx, TokenValue *entry) {
     }
     if (row.entryOpen == 1) {
         row.entryOpen = 0;
-        return Refuse(ctx, 173, 1044);
+        return Refuse(ctx, Message::ExpectingCommaOrBrace, kEntryWithoutComma);
     }
     row.entryOpen = 1;
     return 0;
@@ -133,7 +136,8 @@ int BeginTable(ParseContext &ctx) {
     // Only a refused component's table finds no component; it is ignored.
     if (s.currentComponent == nullptr) return 0;
     int status = 0;
-    auto *table = AppendRecord(ctx, s.currentTable, s.currentComponent->tables, 2022, 2021, status);
+    auto *table = AppendRecord(ctx, s.currentTable, s.currentComponent->tables, kNoMemoryForTable,
+                               kNoMemoryForFirstTable, status);
     if (table == nullptr) return status;
     s.currentTable = table;
     s.inTable = 1;
@@ -145,7 +149,7 @@ int BeginTable(ParseContext &ctx) {
 int SetTableName(ParseContext &ctx, CountedString *literal) {
     if (!TableOpen(ctx)) return 0;
     Table &table = *ctx.state.currentTable;
-    if (table.name != nullptr) return Refuse(ctx, 170, 1038);
+    if (table.name != nullptr) return Refuse(ctx, Message::DuplicateTableStatement, kSecondTableName);
     table.name = literal;
     return 0;
 }
@@ -159,7 +163,8 @@ int AddTableDataEntry(ParseContext &ctx, TokenValue *entry) {
     }
     switch (entry->kind) {
     case kOverlayValue:
-        if (s.pendingEntry != nullptr) return Refuse(ctx, 173, 1074);
+        if (s.pendingEntry != nullptr)
+            return Refuse(ctx, Message::ExpectingCommaOrBrace, kOverlayWhileEntryPending);
         s.pendingEntry = entry;
         return AppendLiteral(ctx, entry->text);
     case kLiteralValue:
@@ -176,7 +181,8 @@ int EndTableRow(ParseContext &ctx) {
     if (!TableOpen(ctx)) return 0;
     ParseState &s = ctx.state;
     const Group *templateGroup = s.currentTable->templateGroup;
-    if (templateGroup == nullptr) return Refuse(ctx, 171, 1048);
+    if (templateGroup == nullptr)
+        return Refuse(ctx, Message::ExpectingTemplateClass, kRowWithoutTemplate);
     int status = FlushPendingEntry(ctx);
     if (s.currentRow != nullptr) {
         uint32_t first = s.currentRow->column;
@@ -219,8 +225,8 @@ int ConvertTableValues(ParseContext &ctx) {
         for (TableRow *row = table->rows; row != nullptr; row = row->next) {
             for (TableCell *cell = row->cells; cell != nullptr; cell = cell->next) {
                 const Attribute *column = ColumnAttribute(ctx, table->templateGroup, cell->column);
-                if (column == nullptr) return Refuse(ctx, 172, 1046);
-                if (ConvertCellValue(ctx, *cell, *column) != 0) return 1047;
+                if (column == nullptr) return Refuse(ctx, Message::TooManyRowValues, kCellWithoutColumn);
+                if (ConvertCellValue(ctx, *cell, *column) != 0) return kCellValueRefused;
             }
         }
     }

@@ -12,8 +12,9 @@ namespace {
 
 // What a refused value reports, for an attribute or for a cell.
 struct ValueRules {
-    uint32_t wrongKindMessage;
-    uint32_t sizeMessage;
+    Message wrongKindMessage;
+    Message sizeMessage;
+    Message unknownElementMessage;
     int counterStatus;    // counter and gauge
     int wideStatus;       // counter64 and integer64
     int integerStatus;
@@ -23,12 +24,16 @@ struct ValueRules {
     int ownEnumStatus;
 };
 
-constexpr ValueRules kAttributeRules{119, 129, 1049, 1053, 1052, 1050, 1051, 1056, 1054};
-constexpr ValueRules kCellRules{157, 166, 1058, 1062, 1061, 1059, 1060, 1065, 1063};
-
-constexpr uint32_t kUnsignedOnlyMessage = 245;
-constexpr uint32_t kAttributeElementMessage = 248;
-constexpr uint32_t kCellElementMessage = 238;
+constexpr ValueRules kAttributeRules{
+    Message::IllegalAttributeValue, Message::IllegalAttributeValueSize, Message::ValueNotInRange,
+    kAttributeCounterValue,         kAttributeWideValue,                kAttributeIntegerValue,
+    kAttributeStringTooLong,        kAttributeTextValue,                kAttributeNamedElementUnknown,
+    kAttributeOwnElementUnknown};
+constexpr ValueRules kCellRules{
+    Message::IllegalTableValue, Message::TableStringTooLong, Message::ElementNotFoundByValue,
+    kCellCounterValue,          kCellWideValue,              kCellIntegerValue,
+    kCellStringTooLong,         kCellTextValue,              kCellNamedElementUnknown,
+    kCellOwnElementUnknown};
 
 enum class Outcome { kStored, kIgnored, kRefused };
 
@@ -58,8 +63,8 @@ Conversion ConvertValue(ParseContext &ctx, const ValueRules &rules, uint32_t typ
     case kCounter64: {
         int status = type == kCounter64 ? rules.wideStatus : rules.counterStatus;
         if (!counterKind) {
-            Refuse(ctx, rules.wrongKindMessage, 0);
-            return Refused(Refuse(ctx, kUnsignedOnlyMessage, status));
+            ReportAtToken(ctx, rules.wrongKindMessage);
+            return Refused(Refuse(ctx, Message::UnsignedDecimalOnly, status));
         }
         if (type == kCounter64)
             value.wideValue = ToWords(ParseWideNumber(text->Chars()));
@@ -98,10 +103,10 @@ Conversion ConvertValue(ParseContext &ctx, const ValueRules &rules, uint32_t typ
         if (kind == kLiteralValue) {
             value.element = FindEnumElementByName(ctx, text, enumeration);
             if (value.element == nullptr) {
-                if (!isCell) return Refused(Refuse(ctx, kAttributeElementMessage, status));
+                if (!isCell) return Refused(Refuse(ctx, rules.unknownElementMessage, status));
                 // Cells are checked when the component ends: the entry's own
                 // text stands in for the token, and no line applies.
-                ReportLiteralText(ctx, kCellElementMessage, *text);
+                ReportLiteralText(ctx, rules.unknownElementMessage, *text);
                 return Refused(status);
             }
         } else {

@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "core/diagnostics.h"
+#include "core/parse_status.h"
 #include "grammar/grammar.h"
 #include "query/record_lookup.h"
 #include "lexer/lexer.h"
@@ -12,16 +13,14 @@ namespace mifkit {
 
 namespace {
 
-constexpr int kFatalFileError = 525;
-
 // Everything a parse starts from, except the lexer, which OpenSource readies.
 void ResetParseState(ParseContext &ctx) {
     ctx.state = ParseState{};
     ctx.builder.Reset();
     ctx.databaseLoaded = false;
     ctx.query = QueryIndex{};
-    ctx.diagnostics.abortParse = 0;
-    ctx.diagnostics.errorSeen = 0;
+    ctx.diagnostics.abortParse = false;
+    ctx.diagnostics.errorSeen = false;
     ResetStatusHistory(ctx);
 }
 
@@ -30,7 +29,7 @@ void ResetParseState(ParseContext &ctx) {
 int FailureStatus(const ParseContext &ctx, int grammarStatus) {
     if (grammarStatus != 0) return grammarStatus;
     int32_t newest = ctx.diagnostics.statusHistory[3];
-    return newest != 0 ? newest : 1;
+    return newest != 0 ? newest : kGaveUp;
 }
 
 // Runs the grammar over an opened source. A block the pool refused is a
@@ -42,7 +41,7 @@ int ParseOpenedSource(ParseContext &ctx, uint64_t poolFailuresBefore) {
     // Whatever the outcome, the records may be listed; index them once now.
     BuildQueryIndex(ctx);
     bool complete = ctx.pool.FailureCount() == poolFailuresBefore;
-    ctx.databaseLoaded = grammarStatus == 0 && ctx.diagnostics.errorSeen != 1 && complete;
+    ctx.databaseLoaded = grammarStatus == 0 && !ctx.diagnostics.errorSeen && complete;
     return ctx.databaseLoaded ? 0 : FailureStatus(ctx, grammarStatus);
 }
 

@@ -2,6 +2,8 @@
 // its actions share.
 #include "core/diagnostics.h"
 #include "core/parse_context.h"
+#include "core/parse_status.h"
+#include "core/tokens.h"
 #include "grammar/grammar.h"
 #include "grammar/grammar_actions.h"
 #include "lexer/lexer.h"
@@ -10,19 +12,12 @@ int mif_grammar_parse(mifkit::ParseContext &ctx, mifkit::GrammarRun &run);
 
 namespace mifkit {
 
-namespace {
-
-constexpr int kOsNameToken = 257;
-constexpr int kGaveUp = 1;
-
-}  // namespace
-
 bool RunStandard(ParseContext &ctx, GrammarRun &run, int status) {
     if (status != 0) {
         PushStatus(ctx, status);
-        ctx.diagnostics.errorSeen = 1;
+        ctx.diagnostics.errorSeen = true;
     }
-    if (ctx.diagnostics.abortParse == 1) {
+    if (ctx.diagnostics.abortParse) {
         run.ended = true;
         run.status = status;
         return false;
@@ -40,7 +35,7 @@ bool RunEndCheck(ParseContext &ctx, GrammarRun &run, int status) {
 
 int NextGrammarToken(ParseContext &ctx, uint32_t &os, TokenValue *&value) {
     int token = NextToken(ctx);
-    if (token == kOsNameToken)
+    if (token == OS_NAME)
         os = ctx.lexer.current.osCode;
     else
         value = ctx.lexer.current.value;

@@ -31,8 +31,16 @@
 }
 
 %code {
+#include "core/tokens.h"
 #include "database/builders.h"
 #include "database/literal_joining.h"
+
+// The %token declarations above must give each token the number of the one
+// list in core/tokens.h.
+#define MIFKIT_CHECK_TOKEN(name, number) \
+    static_assert(static_cast<int>(::name) == static_cast<int>(mifkit::name), #name);
+MIFKIT_TOKENS(MIFKIT_CHECK_TOKEN)
+#undef MIFKIT_CHECK_TOKEN
 
 using namespace mifkit;
 
@@ -132,8 +140,8 @@ void mif_grammar_error(ParseContext &ctx, GrammarRun &, const char *message) {
 /* 30 */ path_entry_list: path_entry_list path_entry
 /* 31 */                | path_entry
         ;
-/* 32 */ path_entry: os_name EQUAL path_text          { S(AddPathEntry(ctx, $1, L, 0)); }
-/* 33 */           | os_name EQUAL DIRECT_INTERFACE   { S(AddPathEntry(ctx, $1, TextOf($3), 1)); }
+/* 32 */ path_entry: os_name EQUAL path_text          { S(AddPathEntry(ctx, $1, L, false)); }
+/* 33 */           | os_name EQUAL DIRECT_INTERFACE   { S(AddPathEntry(ctx, $1, TextOf($3), true)); }
         ;
 /* 34 */ os_name: OS_NAME
         ;
@@ -271,14 +279,14 @@ void mif_grammar_error(ParseContext &ctx, GrammarRun &, const char *message) {
         ;
 /* 122 */ access_statement: ACCESS EQUAL access_kind
         ;
-/* 123 */ access_kind: READ_ONLY    { S(SetAttributeAccess(ctx, 1)); }
-/* 124 */            | READ_WRITE   { S(SetAttributeAccess(ctx, 2)); }
-/* 125 */            | WRITE_ONLY   { S(SetAttributeAccess(ctx, 3)); }
+/* 123 */ access_kind: READ_ONLY    { S(SetAttributeAccess(ctx, kReadOnly)); }
+/* 124 */            | READ_WRITE   { S(SetAttributeAccess(ctx, kReadWrite)); }
+/* 125 */            | WRITE_ONLY   { S(SetAttributeAccess(ctx, kWriteOnly)); }
         ;
 /* 126 */ storage_statement: STORAGE EQUAL storage_kind
         ;
-/* 127 */ storage_kind: SPECIFIC   { S(SetAttributeStorage(ctx, 1)); }
-/* 128 */             | COMMON     { S(SetAttributeStorage(ctx, 0)); }
+/* 127 */ storage_kind: SPECIFIC   { S(SetAttributeStorage(ctx, kSpecific)); }
+/* 128 */             | COMMON     { S(SetAttributeStorage(ctx, kCommon)); }
         ;
 /* 129 */ type_statement: TYPE EQUAL data_type
         ;
@@ -296,9 +304,9 @@ void mif_grammar_error(ParseContext &ctx, GrammarRun &, const char *message) {
         ;
 /* 141 */ size_spec: LPAREN unsigned_number RPAREN   { $$ = $2; }
         ;
-/* 142 */ value_statement: VALUE EQUAL value         { S(SetAttributeValue(ctx, 0, $3)); }
-/* 143 */                | VALUE EQUAL UNSUPPORTED   { S(SetAttributeValue(ctx, 1, nullptr)); }
-/* 144 */                | VALUE EQUAL UNKNOWN       { S(SetAttributeValue(ctx, 2, nullptr)); }
+/* 142 */ value_statement: VALUE EQUAL value         { S(SetAttributeValue(ctx, kGivenValue, $3)); }
+/* 143 */                | VALUE EQUAL UNSUPPORTED   { S(SetAttributeValue(ctx, kUnsupportedValue, nullptr)); }
+/* 144 */                | VALUE EQUAL UNKNOWN       { S(SetAttributeValue(ctx, kUnknownValue, nullptr)); }
         ;
 /* 145 */ inline_enumeration_start: %empty   { S(BeginAttributeEnumeration(ctx)); }
         ;

@@ -135,7 +135,7 @@ int NextToken(ParseContext &ctx) {
     lexer.lineNumber = static_cast<uint32_t>(mifkit_yyget_lineno(scanner));
     lexer.tokenSourceLine = lexer.lineNumber - literalsBefore + lexer.literalLineFeeds;
     lexer.lastToken = token;
-    if (token == QUOTEDSTRING && ctx.unicodeSource != 0)
+    if (token == QUOTEDSTRING && ctx.unicodeSource)
         lexer.literalLineFeeds += CountLineFeeds(lexer.current.value);
     if (token == END_OF_INPUT) {
         lexer.atEnd = true;

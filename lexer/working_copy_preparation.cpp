@@ -4,6 +4,7 @@
 
 #include "core/diagnostics.h"
 #include "core/parse_context.h"
+#include "core/parse_status.h"
 #include "lexer/source_conversion.h"
 #include "platform/file_io.h"
 
@@ -11,10 +12,6 @@ namespace mifkit {
 
 namespace {
 
-constexpr int kFatalFileError = 525;
-constexpr int kByteSwappedStatus = 11;
-constexpr uint32_t kFatalFileMessage = 223;
-constexpr uint32_t kByteSwappedMessage = 228;
 // Far beyond any MIF file; keeps a device or a runaway file from eating memory.
 constexpr size_t kMaxSourceBytes = size_t{1} << 30;
 
@@ -28,7 +25,7 @@ int WriteWorkingCopy(ParseContext &ctx, const WorkingCopy &copy) {
 int PrepareWorkingCopy(ParseContext &ctx, const char *sourceName, WorkingCopy &copy) {
     std::string source;
     if (sourceName == nullptr || !platform::ReadWholeFile(sourceName, source, kMaxSourceBytes)) {
-        ReportMessage(ctx, kFatalFileMessage, 0, 0, 0, sourceName);
+        ReportMessage(ctx, Message::FatalFileError, 0, 0, 0, sourceName);
         return kFatalFileError;
     }
     return PrepareWorkingCopyFromBytes(ctx, sourceName, source, copy);
@@ -41,7 +38,7 @@ int PrepareWorkingCopyFromBytes(ParseContext &ctx, const char *sourceName, std::
     switch (encoding) {
     case kUtf16Source: {
         ctx.sink("performing Unicode conversion...\n\t");
-        ctx.unicodeSource = 1;
+        ctx.unicodeSource = true;
         int status = ConvertUnicodeSource(source, copy) ? WriteWorkingCopy(ctx, copy)
                                                         : kFatalFileError;
         ctx.sink("done\n");
@@ -49,19 +46,19 @@ int PrepareWorkingCopyFromBytes(ParseContext &ctx, const char *sourceName, std::
     }
     case kEightBitSource: {
         ctx.sink("performing ASCII conversion...\n\t");
-        ctx.unicodeSource = 0;
+        ctx.unicodeSource = false;
         ConvertAsciiSource(source, copy);
         int status = WriteWorkingCopy(ctx, copy);
         ctx.sink("done\n");
         return status;
     }
     case kSwappedUtf16Source:
-        ReportMessage(ctx, kByteSwappedMessage, 0, 0, 0, sourceName);
-        return kByteSwappedStatus;
+        ReportMessage(ctx, Message::ByteSwappedUnicode, 0, 0, 0, sourceName);
+        return kByteSwappedSource;
     case kUnreadableSource:
         break;
     }
-    ReportMessage(ctx, kFatalFileMessage, 0, 0, 0, sourceName);
+    ReportMessage(ctx, Message::FatalFileError, 0, 0, 0, sourceName);
     return kFatalFileError;
 }
 

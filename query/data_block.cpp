@@ -6,6 +6,7 @@
 #include <unordered_set>
 #include <vector>
 
+#include "core/record_codes.h"
 #include "database/numeric_conversion.h"
 
 namespace mifkit {
@@ -13,7 +14,6 @@ namespace mifkit {
 namespace {
 
 constexpr uint32_t kHeaderSize = 44;
-constexpr uint32_t kUnsupported = 4;
 
 // One selected column: its attribute, its type, and its value in each row.
 struct Column {
