@@ -1,5 +1,6 @@
-// Shared by the tests: a context whose output is captured, a temporary
-// directory per test, and byte helpers.
+// Shared by the tests: MIF text parsed through the C++ interface and its
+// diagnostic lines, one table-driven case shape, a context whose output is
+// captured, a temporary directory per test, and byte helpers.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -8,18 +9,23 @@
 #include <unistd.h>
 #endif
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
+#include <functional>
 #include <memory>
 #include <random>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/records.h"
 #include "driver/parse_driver.h"
 #include "core/working_copy.h"
+#include "mifkit/parser.h"
 
 namespace mifkit::test {
 
@@ -119,6 +125,14 @@ inline const std::string ZM(kZeroMark);
 inline const std::string LM(kLineFeedMark);
 inline const std::string EM(kEndMark);
 
+// An 8-bit literal as the working copy holds it: the quote, every byte after
+// a zero mark, then (when the literal was closed) the end mark and a line feed.
+inline std::string Marked(std::string_view text, bool closed = true) {
+    std::string out = "\"";
+    for (char c : text) out += ZM + c;
+    return closed ? out + EM + "\n" : out;
+}
+
 // Bytes from a string literal that may hold NULs: Bytes("a\0b").
 template <size_t N>
 std::string Bytes(const char (&text)[N]) {
@@ -135,11 +149,62 @@ inline std::string Utf16(std::string_view ascii) {
     return out;
 }
 
+// A literal as the database stores it: UTF-16BE and its NUL.
+inline std::string Utf16Z(std::string_view ascii) { return Utf16(ascii) + std::string(2, '\0'); }
+
+// 32-bit words in the machine's order, as a data block holds them.
+inline std::string Words(std::initializer_list<uint32_t> words) {
+    std::string out;
+    for (uint32_t w : words) out.append(reinterpret_cast<const char *>(&w), 4);
+    return out;
+}
+
 // The smallest file that parses clean: a component with one group.
-inline const char kMinimalMif[] =
-    "Start Component\nName = \"c\"\nStart Group\nName = \"g\"\nClass = \"k\"\nID = 1\n"
-    "Start Attribute\nName = \"a\"\nID = 1\nType = Integer\nValue = 5\nEnd Attribute\n"
-    "End Group\nEnd Component\n";
+inline const char kMinimalMif[] = R"(Start Component Name = "c"
+Start Group Name = "g" Class = "k" ID = 1
+Start Attribute Name = "a" ID = 1 Type = Integer Value = 5 End Attribute
+End Group
+End Component
+)";
+
+// Printed text as its lines, each without its line feed.
+inline std::vector<std::string> Lines(std::string_view printed) {
+    std::vector<std::string> lines;
+    for (size_t end; !printed.empty(); printed.remove_prefix(end + 1)) {
+        end = std::min(printed.find('\n'), printed.size() - 1);
+        lines.emplace_back(printed.substr(0, printed[end] == '\n' ? end : end + 1));
+    }
+    return lines;
+}
+
+// The diagnostic lines of a parse.
+inline std::vector<std::string> Lines(const Database &db) {
+    std::string printed;
+    for (const Diagnostic &d : db.diagnostics()) printed += d.text;
+    return Lines(printed);
+}
+
+// One MIF file as written and what parsing it gives: the status, every
+// diagnostic line, and what `check` finds in the database.
+struct MifCase {
+    const char *name;
+    std::string mif;
+    int status;
+    std::vector<std::string> lines;
+    std::function<void(const Database &)> check = nullptr;
+};
+inline void PrintTo(const MifCase &c, std::ostream *os) { *os << c.name; }
+inline std::string CaseName(const ::testing::TestParamInfo<MifCase> &info) { return info.param.name; }
+// Tables of cases instantiate this suite (its one test is in mif_case_test.cpp):
+// INSTANTIATE_TEST_SUITE_P(Groups, MifTest, ::testing::ValuesIn(kCases), test::CaseName).
+class MifTest : public ::testing::TestWithParam<MifCase> {};
+
+// `text` with each hole (a word in capitals) replaced, for a file written
+// once with the parts a table of cases changes.
+inline std::string Fill(std::string text, const std::vector<std::pair<std::string, std::string>> &holes) {
+    for (const auto &[hole, with] : holes) text.replace(text.find(hole), hole.size(), with);
+    return text;
+}
 
 // A parse of MIF text held in memory: its result, the diagnostic lines it
 // printed (without the conversion's progress lines) and the database.
@@ -161,8 +226,9 @@ inline std::string WithoutProgress(std::string printed) {
     return printed;
 }
 
-// Parses `source`; `failAllocation` makes that allocation (1 = the first)
-// of the parse fail.
+// Parses `source` in a context of its own, for the tests that reach the
+// pool's fault switch or the records a view does not show; `failAllocation`
+// makes that allocation (1 = the first) of the parse fail.
 inline ParsedText ParseText(const std::string &source, uint64_t failAllocation = 0) {
     ParsedText parsed;
     parsed.parser->ctx.pool.SimulateFault(failAllocation);

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <vector>
 
 #include "tests/test_support.h"
 
@@ -13,28 +14,65 @@ namespace mifkit {
 namespace {
 
 using test::Ascii;
-const std::string kHead = "Start Component\nName = \"c\"\n", kEnd = "End Component\n";
-std::string Attr(int id, const std::string &type = "Type = Integer\nValue = 0\n") {  // 0 marks a defaulted cell
-    return "Start Attribute\nName = \"a" + std::to_string(id) + "\"\nID = " + std::to_string(id) + "\n" + type +
-           "End Attribute\n";
-}
-std::string GroupDef(const std::string &name, const std::string &cls, const std::string &body) {
-    return "Start Group\nName = \"" + name + "\"\nClass = \"" + cls + "\"\n" + body + "End Group\n";
-}
-const std::string kPlain = GroupDef("h", "m", "ID = 9\n" + Attr(3));
-const std::string kTop =
-    GroupDef("t", "x", "ID = 1\n" + Attr(1)) + GroupDef("u", "x", "ID = 2\n" + Attr(1)) + kHead + kPlain + kEnd;
-const std::string kGroups = kHead + GroupDef("g", "k", "Key = 1, 2\n" + Attr(1) + Attr(2)) + kPlain + kEnd;
-const std::string kTables = kHead + GroupDef("g", "k", "Key = 1\n" + Attr(1) + Attr(2)) +
-                            "Start Table\nName = \"t\"\nClass = \"k\"\n{1, 2}\n{3}\nEnd Table\n"
-                            "Start Table\nName = \"u\"\nClass = \"k\"\n{4}\nEnd Table\n" + kEnd;
-const std::string kPaths = kHead + "Start Path\nName = \"p\"\nWin32 = \"a\"\nDos = \"b\"\nEnd Path\n"
-                           "Start Path\nName = \"q\"\nUnix = Direct-Interface\nEnd Path\n" + kPlain + kEnd;
-const std::string kEnums = kHead + "Start Enum\nName = \"e\"\n0 = \"x\"\n1 = \"y\"\nEnd Enum\n"
-                           "Start Enum\nName = \"f\"\n2 = \"z\"\nEnd Enum\n" + kPlain + kEnd;
-const std::string kInline =
-    kHead + GroupDef("g", "k", "ID = 1\n" + Attr(1, "Type = Start Enum\n0 = \"x\"\nEnd Enum\n")) + kEnd;
-const std::string kJoin = kHead + "Description = \"a\" \"b\"\n" + kPlain + kEnd;
+// Each source gives a defaulted cell the value 0 of its attribute.
+const std::string kTop = R"(Start Group Name = "t" Class = "x" ID = 1
+Start Attribute Name = "a1" ID = 1 Type = Integer Value = 0 End Attribute End Group
+Start Group Name = "u" Class = "x" ID = 2
+Start Attribute Name = "a1" ID = 1 Type = Integer Value = 0 End Attribute End Group
+Start Component Name = "c"
+Start Group Name = "h" Class = "m" ID = 9
+Start Attribute Name = "a3" ID = 3 Type = Integer Value = 0 End Attribute End Group
+End Component
+)";
+const std::string kGroups = R"(Start Component Name = "c"
+Start Group Name = "g" Class = "k" Key = 1, 2
+Start Attribute Name = "a1" ID = 1 Type = Integer Value = 0 End Attribute
+Start Attribute Name = "a2" ID = 2 Type = Integer Value = 0 End Attribute
+End Group
+Start Group Name = "h" Class = "m" ID = 9
+Start Attribute Name = "a3" ID = 3 Type = Integer Value = 0 End Attribute End Group
+End Component
+)";
+const std::string kTables = R"(Start Component Name = "c"
+Start Group Name = "g" Class = "k" Key = 1
+Start Attribute Name = "a1" ID = 1 Type = Integer Value = 0 End Attribute
+Start Attribute Name = "a2" ID = 2 Type = Integer Value = 0 End Attribute
+End Group
+Start Table Name = "t" Class = "k"
+{1, 2}
+{3}
+End Table
+Start Table Name = "u" Class = "k" {4} End Table
+End Component
+)";
+const std::string kPaths = R"(Start Component Name = "c"
+Start Path Name = "p" Win32 = "a" Dos = "b" End Path
+Start Path Name = "q"
+Unix = Direct-Interface End Path
+Start Group Name = "h" Class = "m" ID = 9
+Start Attribute Name = "a3" ID = 3 Type = Integer Value = 0 End Attribute End Group
+End Component
+)";
+const std::string kEnums = R"(Start Component Name = "c"
+Start Enum Name = "e" 0 = "x"
+1 = "y" End Enum
+Start Enum Name = "f" 2 = "z" End Enum
+Start Group Name = "h" Class = "m" ID = 9
+Start Attribute Name = "a3" ID = 3 Type = Integer Value = 0 End Attribute End Group
+End Component
+)";
+const std::string kInline = R"(Start Component Name = "c"
+Start Group Name = "g" Class = "k" ID = 1
+Start Attribute Name = "a1" ID = 1 Type = Start Enum 0 = "x" End Enum End Attribute
+End Group
+End Component
+)";
+const std::string kJoin = R"(Start Component Name = "c"
+Description = "a" "b"
+Start Group Name = "h" Class = "m" ID = 9
+Start Attribute Name = "a3" ID = 3 Type = Integer Value = 0 End Attribute End Group
+End Component
+)";
 // Every record a parse left, reached through every link a query follows; top-level groups first.
 std::string Dump(const ParseState &s) {
     std::string o;
@@ -70,43 +108,58 @@ std::string Dump(const ParseState &s) {
     }
     return o;
 }
-std::string Fault(int line, const std::string &token) {
-    return "DMI0220  (File: 0 (" + std::to_string(line) + "): 0: <" + token + ">) Memory fault.\n";
-}
-std::string Lit(const std::string &text) { return "\"" + test::ZM + text + test::EM; }
 std::string InC(const std::string &records) { return " | c (null)" + records; }  // no top-level group
 // Allocation `n` fails and its builder returns `fault`; `result` is the parse's when a later report follows.
-struct Case { const char *name; std::string source; uint64_t n; int fault, result; std::string diagnostics, records; };
+struct Case { const char *name; std::string source; uint64_t n; int fault, result; std::vector<std::string> lines; std::string records; };
 class AllocationFailureTest : public ::testing::TestWithParam<Case> {};
 TEST_P(AllocationFailureTest, ReportsTheSiteAndKeepsEarlierRecords) {
     const Case &c = GetParam();
     auto parsed = test::ParseText(c.source, c.n);
     EXPECT_EQ(parsed.status, c.result != 0 ? c.result : c.fault);
-    EXPECT_EQ(parsed.diagnostics, c.diagnostics);
+    EXPECT_EQ(test::Lines(parsed.diagnostics), c.lines);
     const int32_t *history = parsed.ctx().diagnostics.statusHistory;
     EXPECT_NE(std::find(history, history + 4, c.fault), history + 4);
     EXPECT_EQ(Dump(parsed.state()), c.records);
 }
 const std::string kH = " Gh/m#9 a3:3", kG = " Gg/kk1 a1:1 a2:2";
 INSTANTIATE_TEST_SUITE_P(Sites, AllocationFailureTest, ::testing::Values(
-        Case{"LaterCell", kTables, 52, 2001, 0, Fault(23, "2"), InC(kG + " Tt:10;30; Tu:40;")},
-        Case{"LaterRow", kTables, 55, 2003, 0, Fault(24, "3"), InC(kG + " Tt:12; Tu:40;")},
-        Case{"FirstKey", kGroups, 18, 2006, 0, Fault(6, "1"), InC(" Gg/kk2 a1:1 a2:2" + kH)},
-        Case{"FirstElement", kEnums, 20, 2008, 0, Fault(6, "1"), InC(" Ee:y Ef:z" + kH)},
-        Case{"DirectInterface", kPaths, 29, 2010, 0, Fault(10, "Direct-Interface"), InC(" Pp:5a0b Pq:" + kH)},
-        Case{"LaterLiteralPiece", kJoin, 12, 2011, 0, Fault(2, Lit("b")), " | c a" + kH},
-        Case{"FirstLiteralPiece", kJoin, 9, 2012, 0, Fault(2, Lit("a")), " | c b" + kH},
-        Case{"InlineEnumerationName", kInline, 26, 2013, 0, Fault(10, "Start Enum"), InC(" Gg/k#1 a1:1 E(null):x")},
-        Case{"FirstEnumeration", kEnums, 7, 2016, 0, Fault(3, "Start Enum"), InC(" Ef:z" + kH)},
+        Case{"LaterCell", kTables, 52, 2001, 0, {"DMI0220  (File: 0 (7): 0: <2>) Memory fault."},
+             InC(kG + " Tt:10;30; Tu:40;")},
+        Case{"LaterRow", kTables, 55, 2003, 0, {"DMI0220  (File: 0 (8): 0: <3>) Memory fault."},
+             InC(kG + " Tt:12; Tu:40;")},
+        Case{"FirstKey", kGroups, 18, 2006, 0, {"DMI0220  (File: 0 (2): 0: <1>) Memory fault."},
+             InC(" Gg/kk2 a1:1 a2:2" + kH)},
+        Case{"FirstElement", kEnums, 20, 2008, 0, {"DMI0220  (File: 0 (3): 0: <1>) Memory fault."},
+             InC(" Ee:y Ef:z" + kH)},
+        Case{"DirectInterface", kPaths, 29, 2010, 0,
+             {"DMI0220  (File: 0 (4): 0: <Direct-Interface>) Memory fault."},
+             InC(" Pp:5a0b Pq:" + kH)},
+        Case{"LaterLiteralPiece", kJoin, 12, 2011, 0,
+             {"DMI0220  (File: 0 (1): 0: <\"" + test::ZM + "b" + test::EM + ">) Memory fault."},
+             " | c a" + kH},
+        Case{"FirstLiteralPiece", kJoin, 9, 2012, 0,
+             {"DMI0220  (File: 0 (1): 0: <\"" + test::ZM + "a" + test::EM + ">) Memory fault."},
+             " | c b" + kH},
+        Case{"InlineEnumerationName", kInline, 26, 2013, 0, {"DMI0220  (File: 0 (3): 0: <Start Enum>) Memory fault."},
+             InC(" Gg/k#1 a1:1 E(null):x")},
+        Case{"FirstEnumeration", kEnums, 7, 2016, 0, {"DMI0220  (File: 0 (2): 0: <Start Enum>) Memory fault."},
+             InC(" Ef:z" + kH)},
         // The earlier path keeps its name, so the refused path's Name clashes.
         Case{"LaterPath", kPaths, 25, 2017, 1025,
-             Fault(10, "Unix") + "DMI0224  (File: 0 (10): 0: <Unix>) Unknown Error.\n", InC(" Pp:5a0b" + kH)},
-        Case{"FirstAttribute", kGroups, 22, 2019, 0, Fault(7, "Start Attribute"), InC(" Gg/kk1k2 a2:2" + kH)},
-        Case{"FirstTable", kTables, 37, 2021, 0, Fault(20, "Start Table"), InC(kG + " Tu:40;")},
-        Case{"FirstComponentGroup", kGroups, 7, 2023, 0, Fault(3, "Start Group"), InC(kH)},
-        Case{"FirstTopLevelGroup", kTop, 2, 2025, 0, Fault(1, "Start Group"), " Gu/x#2 a1:1 | c (null)" + kH},
+             {"DMI0220  (File: 0 (4): 0: <Unix>) Memory fault.",
+              "DMI0224  (File: 0 (4): 0: <Unix>) Unknown Error."},
+             InC(" Pp:5a0b" + kH)},
+        Case{"FirstAttribute", kGroups, 22, 2019, 0, {"DMI0220  (File: 0 (3): 0: <Start Attribute>) Memory fault."},
+             InC(" Gg/kk1k2 a2:2" + kH)},
+        Case{"FirstTable", kTables, 37, 2021, 0, {"DMI0220  (File: 0 (6): 0: <Start Table>) Memory fault."},
+             InC(kG + " Tu:40;")},
+        Case{"FirstComponentGroup", kGroups, 7, 2023, 0, {"DMI0220  (File: 0 (2): 0: <Start Group>) Memory fault."},
+             InC(kH)},
+        Case{"FirstTopLevelGroup", kTop, 2, 2025, 0, {"DMI0220  (File: 0 (1): 0: <Start Group>) Memory fault."},
+             " Gu/x#2 a1:1 | c (null)" + kH},
         // The refused component's group joins the top-level groups.
-        Case{"Component", kTop, 42, 2027, 0, Fault(23, "Start Component"), " Gt/x#1 a1:1 Gu/x#2 a1:1" + kH + " |"}),
+        Case{"Component", kTop, 42, 2027, 0, {"DMI0220  (File: 0 (5): 0: <Start Component>) Memory fault."},
+             " Gt/x#1 a1:1 Gu/x#2 a1:1" + kH + " |"}),
     [](const ::testing::TestParamInfo<Case> &info) { return std::string(info.param.name); });
 
 // Fails each allocation of a clean parse in turn: the parse always fails, the

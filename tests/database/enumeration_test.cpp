@@ -1,7 +1,5 @@
 // Enumerations at component level and inside an attribute, and the element
 // lookups that value conversion runs over them.
-#include <gtest/gtest.h>
-
 #include <cstring>
 #include <string>
 #include <vector>
@@ -12,20 +10,62 @@
 namespace mifkit {
 namespace {
 
-using test::Ascii;
-using test::ParseText;
+using test::MifCase, test::MifTest;
 
-std::string Enum(const std::string &name, const std::string &elements) {
-    return "Start Enum\nName = \"" + name + "\"\n" + elements + "End Enum\n";
+AttributeView AttributeAt(const Database &db, size_t index) {
+    auto at = db.component().groups().front().attributes().begin();
+    while (index-- > 0) ++at;
+    return *at;
 }
-std::string Attr(int id, const std::string &type, const std::string &value = "") {
-    return "Start Attribute\nName = \"a\"\nID = " + std::to_string(id) + "\nType = " + type + "\n" +
-           (value.empty() ? "" : "Value = " + value + "\n") + "End Attribute\n";
+// Equal names and values all stay, two elements in every case; the first defined is found.
+void NamedElement(const Database &db, const std::string &expected) {
+    AttributeView a = AttributeAt(db, 0);
+    EXPECT_EQ(a.enumeration().record(), db.component().enumerations().front().record());
+    ElementView element = a.value().element();
+    EXPECT_EQ(element.text().utf8() + "=" + std::to_string(element.value()), expected);
+    size_t elements = 0;
+    for (EnumerationView e : db.component().enumerations()) elements += e.elements().size();
+    EXPECT_EQ(elements, 2u);
 }
-std::string Source(const std::string &enums, const std::string &attributes) {
-    return "Start Component\nName = \"c\"\n" + enums + "Start Group\nName = \"g\"\nClass = \"k\"\nID = 1\n" +
-           attributes + "End Group\nEnd Component\n";
-}
+
+const MifCase kEnumerations[] = {
+    {"SameNameTwice", R"(Start Component Name = "c"
+Start Enum Name = "e" 1 = "one" End Enum
+Start Enum Name = "e" 1 = "uno" End Enum
+Start Group Name = "g" Class = "k" ID = 1
+Start Attribute Name = "a" ID = 1 Type = "e" Value = 1 End Attribute
+End Group
+End Component
+)", 0, {}, [](const Database &db) { NamedElement(db, "one=1"); }},
+    {"AllBitsIsMinusOne", R"(Start Component Name = "c"
+Start Enum Name = "e" 0xFFFFFFFF = "all" 2 = "two" End Enum
+Start Group Name = "g" Class = "k" ID = 1
+Start Attribute Name = "a" ID = 1 Type = "e" Value = -1 End Attribute
+End Group
+End Component
+)", 0, {}, [](const Database &db) { NamedElement(db, "all=-1"); }},
+    {"SameValueTwiceByNumber", R"(Start Component Name = "c"
+Start Enum Name = "e" 7 = "first" 7 = "second" End Enum
+Start Group Name = "g" Class = "k" ID = 1
+Start Attribute Name = "a" ID = 1 Type = "e" Value = 7 End Attribute
+End Group
+End Component
+)", 0, {}, [](const Database &db) { NamedElement(db, "first=7"); }},
+    {"SameValueTwiceByText", R"(Start Component Name = "c"
+Start Enum Name = "e" 7 = "first" 7 = "second" End Enum
+Start Group Name = "g" Class = "k" ID = 1
+Start Attribute Name = "a" ID = 1 Type = "e" Value = "second" End Attribute
+End Group
+End Component
+)", 0, {}, [](const Database &db) { NamedElement(db, "second=7"); }},
+    {"OwnEnumerationIsNotFoundByName", R"(Start Component Name = "c"
+Start Group Name = "g" Class = "k" ID = 1
+Start Attribute Name = "a" ID = 1 Type = Start Enum Name = "own" 1 = "x" End Enum End Attribute
+Start Attribute Name = "a" ID = 2 Type = "own"
+End Attribute
+@)", 1039, {"DMI0234  (File 0, ID 5, 0,  <End Attribute>) Cannot locate enumeration by name."}},
+};
+INSTANTIATE_TEST_SUITE_P(Enumerations, MifTest, ::testing::ValuesIn(kEnumerations), test::CaseName);
 
 // A counted string in an aligned buffer: `bytes` with its NUL(s).
 struct Counted {
@@ -37,40 +77,22 @@ struct Counted {
     std::vector<uint32_t> words;
 };
 
-TEST(EnumerationTest, NamedEnumerationsAndTheirElements) {
-    struct Row { std::string enums, value, text; };
-    const std::string twins = Enum("e", "7 = \"first\"\n7 = \"second\"\n");
-    for (const Row &row : std::vector<Row>{
-             {Enum("e", "1 = \"one\"\n") + Enum("e", "1 = \"uno\"\n"), "1", "one=1"},
-             {Enum("e", "0xFFFFFFFF = \"all\"\n2 = \"two\"\n"), "-1", "all=-1"},
-             {twins, "7", "first=7"}, {twins, "\"second\"", "second=7"}}) {
-        SCOPED_TRACE(row.enums + row.value);
-        auto parsed = ParseText(Source(row.enums, Attr(1, "\"e\"", row.value)));
-        EXPECT_EQ(parsed.status, 0);
-        EXPECT_EQ(parsed.diagnostics, "");
-        const Component *c = parsed.state().componentList;
-        const Attribute *a = c->groups->attributes;  // equal names and values all stay; the first defined is found
-        EXPECT_EQ(a->namedEnumeration, c->enumerations);
-        ASSERT_NE(a->value.element, nullptr);
-        EXPECT_EQ(Ascii(a->value.element->text) + "=" + std::to_string(a->value.element->value), row.text);
-        int elements = 0;  // every row defines two
-        for (const Enumeration *e = c->enumerations; e; e = e->next)
-            for (const EnumElement *x = e->elements; x; x = x->next) ++elements;
-        EXPECT_EQ(elements, 2);
-    }
-}
-
 // From 16 elements on the lookups use an index: same answers, first defined wins.
 TEST(EnumerationTest, LargeEnumerationLookups) {
     std::string elements;
-    for (int i = 0; i < 20; ++i) elements += std::to_string(i) + " = \"v" + std::to_string(i) + "\"\n";
-    elements += "3 = \"dup3\"\n100 = \"v5\"\n0xFFFFFFFF = \"neg\"\n";
-    auto parsed = ParseText(Source(Enum("big", elements), Attr(1, "\"big\"", "\"v5\"")));
+    for (int i = 0; i < 20; ++i) elements += std::to_string(i) + " = \"v" + std::to_string(i) + "\" ";
+    auto parsed = test::ParseText("Start Component Name = \"c\" Start Enum Name = \"big\" " + elements + R"(
+3 = "dup3" 100 = "v5" 0xFFFFFFFF = "neg" End Enum
+Start Group Name = "g" Class = "k" ID = 1
+Start Attribute Name = "a" ID = 1 Type = "big" Value = "v5" End Attribute
+End Group
+End Component
+)");
     ASSERT_EQ(parsed.status, 0);
     const Component *c = parsed.state().componentList;
     EXPECT_EQ(c->groups->attributes->value.element->value, 5);
     const Enumeration *big = c->enumerations;
-    auto text = [](const EnumElement *e) { return e ? Ascii(e->text) : std::string("none"); };
+    auto text = [](const EnumElement *e) { return e ? test::Ascii(e->text) : std::string("none"); };
     auto value = [](const EnumElement *e) { return e ? std::to_string(e->value) : std::string("none"); };
     for (auto [name, expected] : std::vector<std::pair<std::string, std::string>>{
              {"v5", "5"}, {"dup3", "3"}, {"v19", "19"}, {"neg", "-1"}, {"v20", "none"}}) {
@@ -91,41 +113,51 @@ std::string NextName(std::string name) {
     return name;
 }
 TEST(EnumerationTest, OwnEnumerationsTakeGeneratedNames) {
-    const std::string own = "Start Enum\n1 = \"x\"\nEnd Enum";
-    const std::string named = "Start Enum\nName = \"mine\"\nType = Integer\n2 = \"y\"\nEnd Enum";
-    auto parsed = ParseText(Source("", Attr(1, own, "1") + Attr(2, named, "\"y\"") + Attr(3, own)));
-    EXPECT_EQ(parsed.status, 0);
+    const Database db = Database::FromBuffer(R"(Start Component Name = "c"
+Start Group Name = "g" Class = "k" ID = 1
+Start Attribute Name = "a" ID = 1 Type = Start Enum 1 = "x" End Enum Value = 1 End Attribute
+Start Attribute Name = "a" ID = 2 Type = Start Enum Name = "mine" Type = Integer 2 = "y" End Enum Value = "y"
+End Attribute
+Start Attribute Name = "a" ID = 3 Type = Start Enum 1 = "x" End Enum End Attribute
+End Group
+End Component
+)");
+    EXPECT_EQ(db.status(), 0);
     std::vector<std::string> names;
-    for (const Attribute *a = parsed.state().componentList->groups->attributes; a; a = a->next) {
-        EXPECT_TRUE(a->type == kOwnEnumeration && a->typeGiven == 1 && a->namedEnumeration == nullptr);
-        names.push_back(Ascii(a->ownEnumeration->name));
+    for (AttributeView a : db.component().groups().front().attributes()) {
+        EXPECT_TRUE(a.type() == kTypeOwnEnumeration && a.record()->namedEnumeration == nullptr);
+        names.push_back(a.enumeration().name().utf8());
     }
     // One counter serves the whole process, so other tests may have used names before; a named one advances it.
     ASSERT_EQ(names.size(), 3u);
     EXPECT_EQ(names, (std::vector<std::string>{"lenum" + names[0].substr(5), "mine", NextName(NextName(names[0]))}));
-    EXPECT_EQ(parsed.state().componentList->enumerations, nullptr);
+    EXPECT_TRUE(db.component().enumerations().empty());
 
     // The counter carries on into the next parse.
-    ASSERT_EQ(ParseBytes(parsed.ctx(), Source("", Attr(1, own))), 0);
-    EXPECT_EQ(Ascii(parsed.state().componentList->groups->attributes->ownEnumeration->name),
-              NextName(names[2]));
+    const Database next = Database::FromBuffer(R"(Start Component Name = "c"
+Start Group Name = "g" Class = "k" ID = 1
+Start Attribute Name = "a" ID = 1 Type = Start Enum 1 = "x" End Enum End Attribute
+End Group
+End Component
+)");
+    EXPECT_EQ(AttributeAt(next, 0).enumeration().name().utf8(), NextName(names[2]));
 }
 
-TEST(EnumerationTest, OwnEnumerationIsNotFoundByName) {
-    auto parsed = ParseText(Source("", Attr(1, "Start Enum\nName = \"own\"\n1 = \"x\"\nEnd Enum") +
-                                              Attr(2, "\"own\"") + "@"));
-    EXPECT_EQ(parsed.status, 1039);
-    EXPECT_EQ(parsed.diagnostics,
-              "DMI0234  (File 0, ID 19, 0,  <End Attribute>) Cannot locate enumeration by name.\n");
-}
-
+// A top-level group's attribute cannot have one, and an attribute can have one.
 TEST(EnumerationTest, RefusedOwnEnumerationsAlterNothing) {
-    const std::string twoElements = "Start Enum\n5 = \"five\"\n6 = \"six\"\nEnd Enum";
-    // A top-level group's attribute cannot have one; an attribute can have one.
-    auto parsed = ParseText(
-        "Start Group\nName = \"t\"\nClass = \"tk\"\nID = 9\n" + Attr(1, twoElements) + "End Group\n" +
-        Source(Enum("e", "1 = \"one\"\n"),
-                  Attr(1, "Start Enum\n2 = \"two\"\nEnd Enum\nType = " + twoElements)));
+    auto parsed = test::ParseText(R"(Start Group Name = "t" Class = "tk" ID = 9
+Start Attribute Name = "a" ID = 1 Type = Start Enum 5 = "five" 6 = "six" End Enum End Attribute
+End Group
+Start Component Name = "c"
+Start Enum Name = "e" 1 = "one" End Enum
+Start Group Name = "g" Class = "k" ID = 1
+Start Attribute Name = "a" ID = 1
+Type = Start Enum 2 = "two" End Enum
+Type = Start Enum 5 = "five" 6 = "six" End Enum
+End Attribute
+End Group
+End Component
+)");
     EXPECT_EQ(parsed.status, 1019);
     EXPECT_EQ(parsed.diagnostics, "");
     EXPECT_EQ(parsed.ctx().diagnostics.statusHistory[2], 1017);
@@ -135,7 +167,7 @@ TEST(EnumerationTest, RefusedOwnEnumerationsAlterNothing) {
     const Enumeration *own = c->groups->attributes->ownEnumeration;
     EXPECT_TRUE(c->enumerations->next == nullptr && c->enumerations->elements->next == nullptr &&
                 own->elements->next == nullptr);
-    EXPECT_EQ(Ascii(c->enumerations->elements->text) + Ascii(own->elements->text), "onetwo");
+    EXPECT_EQ(test::Ascii(c->enumerations->elements->text) + test::Ascii(own->elements->text), "onetwo");
 }
 
 }  // namespace

@@ -21,18 +21,15 @@ namespace fs = std::filesystem;
 using ParseFn = int (*)(const char *);
 using ShutdownFn = int (*)(int);
 
-const char kSource[] =
-    "Start Component\nName = \"Ab\"\nStart Group Name = \"g\" Class = \"k\" ID = 5\n"
-    "Start Attribute Name = \"a\" ID = 1 Type = Counter End Attribute End Group\nEnd Component\n";
-// Each literal as zero-marked units and the end mark, then a line feed.
-std::string Lit(std::string_view text) {
-    std::string out = "\"";
-    for (char c : text) out += test::ZM + c;
-    return out + test::EM + "\n";
-}
-const std::string kWorkingCopy = "Start Component\nName = " + Lit("Ab") + "\nStart Group Name = " + Lit("g") +
-                                 " Class = " + Lit("k") + " ID = 5\nStart Attribute Name = " + Lit("a") +
-                                 " ID = 1 Type = Counter End Attribute End Group\nEnd Component\n";
+const char kSource[] = R"(Start Component
+Name = "Ab"
+Start Group Name = "g" Class = "k" ID = 5
+Start Attribute Name = "a" ID = 1 Type = Counter End Attribute End Group
+End Component
+)";
+const std::string kWorkingCopy = "Start Component\nName = " + test::Marked("Ab") + "\nStart Group Name = " +
+                                 test::Marked("g") + " Class = " + test::Marked("k") + " ID = 5\nStart Attribute Name = " +
+                                 test::Marked("a") + " ID = 1 Type = Counter End Attribute End Group\nEnd Component\n";
 const std::string kAscii = "performing ASCII conversion...\n\tdone\n";
 
 class CInterfaceTest : public test::TempDirTest {

@@ -10,17 +10,9 @@ namespace {
 
 using test::Bytes;
 using test::Utf16;
-using test::ZM;
-const std::string EL = test::EM + "\n";  // end mark and its line feed
+using test::Marked;
 const std::string kBom = "\xFE\xFF";
 
-// An 8-bit literal's marked form: every byte after a zero mark.
-std::string Open8(std::string_view text) {
-    std::string out = "\"";
-    for (char c : text) out += ZM + c;
-    return out;
-}
-std::string Lit8(std::string_view text) { return Open8(text) + EL; }
 
 struct Case { const char *name; std::string source, expected; };
 
@@ -33,15 +25,15 @@ TEST(DetectSourceEncoding, JudgesByTheFirstTwoBytes) {
 
 TEST(ConvertAsciiSource, WritesTheMarkedForm) {
     const Case cases[] = {
-        {"escaped quote stays inside", R"("a\"b")", Lit8(R"(a\"b)")},
+        {"escaped quote stays inside", R"("a\"b")", Marked(R"(a\"b)")},
         {"comment emptied, its quotes open nothing", "// say \"hi\"\nY", "//\nY"},
-        {"slashes inside a literal are text", "\"a//b\"", Lit8("a//b")},
-        {"slash then quote opens a literal", "/\"a\"", "/" + Lit8("a")},
-        {"line feed interrupts a literal", "\"a\nb\"", Lit8("a\nb")},
-        {"CR LF reads as LF, a lone CR stays", "A\r\nB\rC\r\r\n\"\r\n\"", "A\nB\rC\r\n" + Lit8("\n")},
-        {"0x1A ends the text", "A\x1A" "B\"c\"", "A"}, {"0x1A ends the text inside a literal", "\"a\x1A" "b\"", Open8("a")},
-        {"NUL and 0xFF kept", Bytes("A\0\xFF\"\0\""), Bytes("A\0\xFF") + Lit8(Bytes("\0"))},
-        {"end of file inside a literal", "\"ab", Open8("ab")}, {"end of file after a backslash", "\"a\\", Open8("a")},
+        {"slashes inside a literal are text", "\"a//b\"", Marked("a//b")},
+        {"slash then quote opens a literal", "/\"a\"", "/" + Marked("a")},
+        {"line feed interrupts a literal", "\"a\nb\"", Marked("a\nb")},
+        {"CR LF reads as LF, a lone CR stays", "A\r\nB\rC\r\r\n\"\r\n\"", "A\nB\rC\r\n" + Marked("\n")},
+        {"0x1A ends the text", "A\x1A" "B\"c\"", "A"}, {"0x1A ends the text inside a literal", "\"a\x1A" "b\"", Marked("a", false)},
+        {"NUL and 0xFF kept", Bytes("A\0\xFF\"\0\""), Bytes("A\0\xFF") + Marked(Bytes("\0"))},
+        {"end of file inside a literal", "\"ab", Marked("ab", false)}, {"end of file after a backslash", "\"a\\", Marked("a", false)},
         {"end of file inside a comment", "A//xy\"z", "A//"},
     };
     for (const Case &c : cases) {
@@ -56,9 +48,9 @@ TEST(ConvertUnicodeSource, WritesTheMarkedForm) {
         {"high byte dropped outside a literal", kBom + "\x01\x41", "A"},
         {"comment emptied", kBom + Utf16("A//x\"y\nB"), "A//\nB"}, {"end of file inside a comment", kBom + Utf16("A//x"), "A//"},
         {"cut quote after a slash opens nothing", kBom + Utf16("/") + "\x01\x22" + Utf16("A"), "/\"A"},
-        {"cut slash after a slash starts no comment", kBom + Utf16("/") + "\x01\x2F" + Utf16("\"a\""), "//" + Lit8("a")},
+        {"cut slash after a slash starts no comment", kBom + Utf16("/") + "\x01\x2F" + Utf16("\"a\""), "//" + Marked("a")},
         {"odd last byte dropped", kBom + Utf16("A") + "\x42", "A"}, {"CR outside a literal kept", kBom + Utf16("A\r\nB"), "A\r\nB"},
-        {"end of file inside a literal", kBom + Utf16("\"a"), Open8("a")},
+        {"end of file inside a literal", kBom + Utf16("\"a"), Marked("a", false)},
     };
     for (const Case &c : cases) {
         WorkingCopy copy;

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <initializer_list>
 #include <string>
 
 #include "tests/shared_library.h"
@@ -14,28 +13,37 @@ namespace {
 
 using DataFn = int (*)(const void *, int, unsigned, const void *, int, const unsigned *, void *);
 
-std::string Name(const std::string &ascii) { return test::Utf16(ascii) + std::string(2, '\0'); }
-std::string Words(std::initializer_list<uint32_t> words) {
-    std::string out;
-    for (uint32_t w : words) out.append(reinterpret_cast<const char *>(&w), 4);
-    return out;
-}
-std::string Attr(int id, const std::string &body) {
-    return "Start Attribute Name = \"a\" ID = " + std::to_string(id) + "\n" + body + "\nEnd Attribute\n";
-}
+using test::Words;
+const auto Name = test::Utf16Z;
 
 // Every type once, in this order: after the 10 bytes of the first string no
 // value is 4-byte aligned.
-const std::string kSource =
-    "Start Component\nName = \"c\"\nStart Enum Name = \"E\" Type = Integer 1 = \"one\" End Enum\n"
-    "Start Group Name = \"g\" Class = \"k\" ID = 3\n" + Attr(1, "Type = DisplayString(8) Value = \"ab\"") +
-    Attr(2, "Type = Counter64 Value = 4294967298") + Attr(3, "Type = Integer64 Value = -2") +
-    Attr(4, "Type = Counter Value = 7") + Attr(5, "Type = Gauge Value = 8") + Attr(6, "Type = Integer Value = -3") +
-    Attr(7, "Type = OctetString(4) Value = \"xy\"") + Attr(8, "Type = Date Value = \"d\"") +
-    Attr(9, "Type = Start Enum 5 = \"five\" End Enum Value = \"five\"") + Attr(10, "Type = \"E\" Value = 9") +
-    Attr(11, "Type = DisplayString(4)") + "End Group\nStart Group Name = \"t\" Class = \"t\" Key = 1\n" +
-    Attr(1, "Type = Counter Value = 42") + Attr(2, "Type = Counter64 Value = 6") + "End Group\n"
-    "Start Table Name = \"rows\" Class = \"t\" ID = 9\n{1, 4294967298}\n{2, }\n{3, 5}\nEnd Table\nEnd Component\n";
+const char kSource[] = R"(Start Component Name = "c"
+Start Enum Name = "E" Type = Integer 1 = "one" End Enum
+Start Group Name = "g" Class = "k" ID = 3
+Start Attribute Name = "a" ID = 1 Type = DisplayString(8) Value = "ab" End Attribute
+Start Attribute Name = "a" ID = 2 Type = Counter64 Value = 4294967298 End Attribute
+Start Attribute Name = "a" ID = 3 Type = Integer64 Value = -2 End Attribute
+Start Attribute Name = "a" ID = 4 Type = Counter Value = 7 End Attribute
+Start Attribute Name = "a" ID = 5 Type = Gauge Value = 8 End Attribute
+Start Attribute Name = "a" ID = 6 Type = Integer Value = -3 End Attribute
+Start Attribute Name = "a" ID = 7 Type = OctetString(4) Value = "xy" End Attribute
+Start Attribute Name = "a" ID = 8 Type = Date Value = "d" End Attribute
+Start Attribute Name = "a" ID = 9 Type = Start Enum 5 = "five" End Enum Value = "five" End Attribute
+Start Attribute Name = "a" ID = 10 Type = "E" Value = 9 End Attribute
+Start Attribute Name = "a" ID = 11 Type = DisplayString(4) End Attribute
+End Group
+Start Group Name = "t" Class = "t" Key = 1
+Start Attribute Name = "a" ID = 1 Type = Counter Value = 42 End Attribute
+Start Attribute Name = "a" ID = 2 Type = Counter64 Value = 6 End Attribute
+End Group
+Start Table Name = "rows" Class = "t" ID = 9
+{1, 4294967298}
+{2, }
+{3, 5}
+End Table
+End Component
+)";
 
 class CExportsTest : public test::TempDirTest {
 protected:
@@ -90,12 +98,15 @@ TEST_F(CExportsTest, WritesEveryTypeAtUnalignedOffsets) {
     unsigned ids[2] = {0, 0};
     EXPECT_EQ(groups(nullptr, 0, nullptr) + groups(nullptr, 0, ids), 4);
     EXPECT_EQ(Words({ids[0], ids[1]}), Words({3, 9}));
+    const std::string otherComponent = Name("C");  // names compare case and all
+    EXPECT_EQ(groups(otherComponent.data(), 4, nullptr) + groups(otherComponent.data(), -1, nullptr), 0);
 }
 
 // A failed parse still lists its IDs but serves no data; after
 // ShutdownParser nothing is found and no released block is read.
 TEST_F(CExportsTest, FailedParseAndShutdown) {
-    WriteFile("bad.mif", kSource.substr(0, kSource.find("Start Table")) + "@\n");
+    const std::string source = kSource;
+    WriteFile("bad.mif", source.substr(0, source.find("Start Table")) + "@\n");
     WriteFile("a.mif", kSource);
     char buffer[8] = "intact";
     for (const bool good : {false, true}) {

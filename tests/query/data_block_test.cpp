@@ -1,127 +1,70 @@
-// The data blocks of groups and tables, byte for byte, through the same
-// queries the C exports call: the worked layouts, filters, lookups and the
-// cases where nothing is returned.
-#include <gtest/gtest.h>
-
-#include <cstring>
+// The data blocks of groups and tables, byte for byte, through the queries
+// the C exports call: the worked layouts, filters, lookups and the cases
+// where nothing is returned.
 #include <string>
 #include <vector>
 
-#include "query/queries.h"
 #include "tests/test_support.h"
 
 namespace mifkit {
 namespace {
 
-// Expected bytes, written as the block's own pieces.
-struct Bytes {
-    std::string data;
-    Bytes &U32(uint32_t word) {
-        data.append(reinterpret_cast<const char *>(&word), 4);
-        return *this;
-    }
-    Bytes &Raw(const std::string &bytes) {
-        data += bytes;
-        return *this;
-    }
-};
+using test::Utf16Z, test::Words;
 
-std::string Name(const std::string &ascii) { return test::Utf16(ascii) + std::string(2, '\0'); }
+const std::string kGroup = R"(Start Component Name = "c"
+Start Group Name = "g" Class = "k" ID = 4
+Start Attribute Name = "a" ID = 3 Type = Integer Value = -2 End Attribute
+Start Attribute Name = "a" ID = 1 Type = Counter Value = 7 End Attribute
+Start Attribute Name = "a" ID = 2 Type = DisplayString(16) Value = "ab" End Attribute
+Start Attribute Name = "a" ID = 5 Type = Counter Value = Unsupported End Attribute
+Start Attribute Name = "a" ID = 6 Type = Counter Value = Unknown End Attribute
+End Group
+)";
 
-std::string Attr(uint32_t id, const std::string &body) {
-    return "Start Attribute\nName = \"a\"\nID = " + std::to_string(id) + "\n" + body + "End Attribute\n";
-}
-
-const std::string kGroup =
-    "Start Component\nName = \"c\"\nStart Group\nName = \"g\"\nClass = \"k\"\nID = 4\n" +
-    Attr(3, "Type = Integer\nValue = -2\n") + Attr(1, "Type = Counter\nValue = 7\n") +
-    Attr(2, "Type = DisplayString(16)\nValue = \"ab\"\n") +
-    Attr(5, "Type = Counter\nValue = Unsupported\n") + Attr(6, "Type = Counter\nValue = Unknown\n") +
-    "End Group\n";
-
-const std::string kTable =
-    "Start Group\nName = \"t\"\nClass = \"tk\"\nKey = 1\n" + Attr(2, "Type = DisplayString(8)\n") +
-    Attr(1, "Type = Counter\n") + "End Group\n" +
-    "Start Table\nName = \"rows\"\nClass = \"tk\"\nID = 9\n{10, \"a\"}\n{20, \"bc\"}\nEnd Table\n";
-
-// Size first, then the block into a buffer of exactly that size.
-std::string GroupBlock(const ParseContext &ctx, uint32_t id, const std::string *cls, const uint32_t *filter) {
-    const std::string component = Name("c");
-    int32_t size = QueryGroupData(ctx, component.data(), static_cast<int32_t>(component.size()), id,
-                                  cls ? cls->data() : nullptr, cls ? static_cast<int32_t>(cls->size()) : 0,
-                                  filter, nullptr);
-    std::string block(static_cast<size_t>(size), '\x5A');
-    if (size == 0) return block;
-    EXPECT_EQ(QueryGroupData(ctx, component.data(), static_cast<int32_t>(component.size()), id,
-                             cls ? cls->data() : nullptr, cls ? static_cast<int32_t>(cls->size()) : 0, filter,
-                             block.data()),
-              size);
-    return block;
-}
+std::string Block(const std::vector<unsigned char> &bytes) { return std::string(bytes.begin(), bytes.end()); }
 
 TEST(DataBlockTest, GroupBlocksByFilter) {
-    test::ParsedText parsed = test::ParseText(kGroup + "End Component\n");
-    ASSERT_EQ(parsed.status, 0) << parsed.diagnostics;
-    const std::string tail = Name("c") + Name("k");
-    const uint32_t onlyThree[] = {3, 0}, none[] = {0}, reversed[] = {6, 5, 3, 2, 1, 0};
-    const Bytes all = Bytes()
-                          .U32(106).U32(4).U32(1).U32(3).U32(98).U32(4).U32(102).U32(4).U32(44).U32(56).U32(68)
-                          .U32(1).U32(2).U32(3).U32(kCounter).U32(kDisplayString).U32(kInteger)
-                          .U32(80).U32(84).U32(94)
-                          .U32(7).U32(6).Raw(Name("ab")).U32(static_cast<uint32_t>(-2)).Raw(tail);
-    EXPECT_EQ(GroupBlock(parsed.ctx(), 4, nullptr, nullptr), all.data);
+    const Database db = Database::FromBuffer(kGroup + "End Component\n");
+    ASSERT_TRUE(db.ok());
+    const std::string tail = Utf16Z("c") + Utf16Z("k");
+    const std::vector<uint32_t> onlyThree{3}, none{}, reversed{6, 5, 3, 2, 1};
+    const std::string all = Words({106, 4, 1, 3, 98, 4, 102, 4, 44, 56, 68, 1, 2, 3, kTypeCounter,
+                                   kTypeDisplayString, kTypeInteger, 80, 84, 94, 7, 6}) +
+                            Utf16Z("ab") + Words({static_cast<uint32_t>(-2)}) + tail;
+    EXPECT_EQ(Block(db.groupData(4)), all);
     // Unsupported and unknown values never appear, and order does not matter.
-    EXPECT_EQ(GroupBlock(parsed.ctx(), 4, nullptr, reversed), all.data);
-    EXPECT_EQ(GroupBlock(parsed.ctx(), 4, nullptr, onlyThree),
-              Bytes().U32(68).U32(4).U32(1).U32(1).U32(60).U32(4).U32(64).U32(4).U32(44).U32(48).U32(52)
-                  .U32(3).U32(kInteger).U32(56).U32(static_cast<uint32_t>(-2)).Raw(tail).data);
-    EXPECT_EQ(GroupBlock(parsed.ctx(), 4, nullptr, none),
-              Bytes().U32(52).U32(4).U32(1).U32(0).U32(44).U32(4).U32(48).U32(4).U32(44).U32(44).U32(44)
-                  .Raw(tail).data);
+    EXPECT_EQ(Block(db.groupData(4, {}, &reversed)), all);
+    EXPECT_EQ(Block(db.groupData(4, {}, &onlyThree)),
+              Words({68, 4, 1, 1, 60, 4, 64, 4, 44, 48, 52, 3, kTypeInteger, 56, static_cast<uint32_t>(-2)}) + tail);
+    EXPECT_EQ(Block(db.groupData(4, {}, &none)), Words({52, 4, 1, 0, 44, 4, 48, 4, 44, 44, 44}) + tail);
     // The ID decides when it exists; a wrong ID falls back to the class.
-    const std::string cls = Name("k"), otherClass = Name("x");
-    EXPECT_EQ(GroupBlock(parsed.ctx(), 4, &otherClass, nullptr), all.data);
-    EXPECT_EQ(GroupBlock(parsed.ctx(), 99, &cls, nullptr), all.data);
-    EXPECT_EQ(GroupBlock(parsed.ctx(), 99, &otherClass, nullptr), "");
+    EXPECT_EQ(Block(db.groupData(4, Utf16Z("x"))), all);
+    EXPECT_EQ(Block(db.groupData(99, Utf16Z("k"))), all);
+    EXPECT_EQ(Block(db.groupData(99, Utf16Z("x"))), "");
+    EXPECT_EQ(Block(db.tableData(4)), "");
 }
 
 TEST(DataBlockTest, TableBlockHoldsColumnsOfRows) {
-    test::ParsedText parsed = test::ParseText(kGroup + kTable + "End Component\n");
-    ASSERT_EQ(parsed.status, 0) << parsed.diagnostics;
-    int32_t size = QueryTableData(parsed.ctx(), nullptr, 0, 9, nullptr, 0, nullptr, nullptr);
-    std::string block(static_cast<size_t>(size), '\0');
-    ASSERT_EQ(QueryTableData(parsed.ctx(), nullptr, 0, 9, nullptr, 0, nullptr, block.data()), size);
-    EXPECT_EQ(block, Bytes()
-                         .U32(104).U32(9).U32(2).U32(2).U32(94).U32(4).U32(98).U32(6).U32(44).U32(52).U32(60)
-                         .U32(1).U32(2).U32(kCounter).U32(kDisplayString).U32(68).U32(76)
-                         .U32(10).U32(20).U32(4).Raw(Name("a")).U32(6).Raw(Name("bc"))
-                         .Raw(Name("c")).Raw(Name("tk")).data);
-    uint32_t ids[3] = {};
-    EXPECT_EQ(QueryGroups(parsed.ctx(), nullptr, 0, nullptr), 2);  // the template has no ID
-    EXPECT_EQ(QueryGroups(parsed.ctx(), nullptr, 0, ids), 2);
-    EXPECT_EQ(ids[0], 4u);
-    EXPECT_EQ(ids[1], 9u);
+    const Database db = Database::FromBuffer(kGroup + R"(Start Group Name = "t" Class = "tk" Key = 1
+Start Attribute Name = "a" ID = 2 Type = DisplayString(8) End Attribute
+Start Attribute Name = "a" ID = 1 Type = Counter End Attribute
+End Group
+Start Table Name = "rows" Class = "tk" ID = 9 {10, "a"} {20, "bc"} End Table
+End Component
+)");
+    ASSERT_TRUE(db.ok());
+    EXPECT_EQ(Block(db.tableData(9)),
+              Words({104, 9, 2, 2, 94, 4, 98, 6, 44, 52, 60, 1, 2, kTypeCounter, kTypeDisplayString, 68, 76, 10, 20, 4}) +
+                  Utf16Z("a") + Words({6}) + Utf16Z("bc") + Utf16Z("c") + Utf16Z("tk"));
+    EXPECT_EQ(db.groupIds(), (std::vector<uint32_t>{4, 9}));  // the template has no ID
 }
 
-// Nothing found leaves the buffer as it was; a failed parse still lists its
-// IDs but serves no data, and a released database serves nothing.
-TEST(DataBlockTest, NothingFoundLeavesTheBufferAlone) {
-    test::ParsedText failed = test::ParseText(kGroup + "Start Group\nEnd Component\n");
-    ASSERT_NE(failed.status, 0);
-    char buffer[8] = "intact";
-    EXPECT_EQ(QueryGroups(failed.ctx(), nullptr, 0, nullptr), 1);
-    EXPECT_EQ(QueryGroupData(failed.ctx(), nullptr, 0, 4, nullptr, 0, nullptr, buffer), 0);
-    EXPECT_STREQ(buffer, "intact");
-
-    test::ParsedText good = test::ParseText(kGroup + "End Component\n");
-    const std::string wrong = Name("C");
-    EXPECT_EQ(QueryGroups(good.ctx(), wrong.data(), static_cast<int32_t>(wrong.size()), nullptr), 0);
-    EXPECT_EQ(QueryGroups(good.ctx(), wrong.data(), -1, nullptr), 0);
-    EXPECT_EQ(QueryTableData(good.ctx(), nullptr, 0, 4, nullptr, 0, nullptr, buffer), 0);
-    ShutdownParser(good.ctx());
-    EXPECT_EQ(QueryGroups(good.ctx(), nullptr, 0, nullptr), 0);
-    EXPECT_EQ(QueryGroupData(good.ctx(), nullptr, 0, 4, nullptr, 0, nullptr, buffer), 0);
-    EXPECT_STREQ(buffer, "intact");
+// A failed parse still lists its IDs but serves no data.
+TEST(DataBlockTest, FailedParseServesNoData) {
+    const Database failed = Database::FromBuffer(kGroup + "Start Group\nEnd Component\n");
+    ASSERT_FALSE(failed.ok());
+    EXPECT_EQ(failed.groupIds(), std::vector<uint32_t>{4});
+    EXPECT_TRUE(failed.groupData(4).empty());
 }
 
 }  // namespace

@@ -12,20 +12,23 @@
 namespace mifkit {
 namespace {
 
-const std::string kTemplate =
-    "Start Component\nName = \"c\"\nStart Group\nName = \"g\"\nClass = \"k\"\nKey = 1\n"
-    "Start Attribute\nName = \"a\"\nID = 1\nType = DisplayString(8)\nEnd Attribute\nEnd Group\n"
-    "Start Table\nName = \"t\"\nClass = \"k\"\n";
-
 TEST(CheckReportTest, RecordsCarryTheTrueLineAndTheReadableToken) {
     // Source, the library's line, the source line, the editors' line.
     const std::tuple<std::string, std::string, uint32_t, std::string> cases[] = {
         // The overlay's literal is the current token: counted already, its
         // line not yet ended, so the printed line is one short.
-        {kTemplate + "{\"a\" *\"b\"}\nEnd Table\nEnd Component\n",
-         "DMI0173  (File: 0 (15): 0: <\"" + test::ZM + "b" + test::EM + ">) Expecting a ',' or '}' after a "
+        {R"(Start Component Name = "c"
+Start Group Name = "g" Class = "k" Key = 1
+Start Attribute Name = "a" ID = 1 Type = DisplayString(8) End Attribute
+End Group
+Start Table Name = "t" Class = "k"
+{"a" *"b"}
+End Table
+End Component
+)",
+         "DMI0173  (File: 0 (5): 0: <\"" + test::ZM + "b" + test::EM + ">) Expecting a ',' or '}' after a "
          "table data entry.\n",
-         16, "f.mif:16: error: Expecting a ',' or '}' after a table data entry. near \"b\" [DMI0173]\n"},
+         6, "f.mif:6: error: Expecting a ',' or '}' after a table data entry. near \"b\" [DMI0173]\n"},
         // A UTF-16 literal holding a line feed: the source has one line more.
         {"\xFE\xFF" + test::Utf16("Start Component\nName = \"a\nb\"\n@\n"),
          "DMI0225  (File: 0 (3): 0: <@>) Syntax Error.\n", 4,
