@@ -3,6 +3,9 @@
 # adding the build machine's include directory would put its C library's
 # headers in front of the target's.
 function(mifkit_header_only_package target header)
+  if(TARGET ${target})  # included once more by a later folder
+    return()
+  endif()
   string(MAKE_C_IDENTIFIER "MIFKIT_${target}_INCLUDE_DIR" dir_var)
   find_path(${dir_var} ${header} PATHS /usr/include /usr/local/include
     NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH)

@@ -6,6 +6,12 @@ install(TARGETS mifkit EXPORT mifkitTargets
   RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
   PUBLIC_HEADER DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
 install(TARGETS mifkit_tool RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS mifkit_cxx EXPORT mifkitTargets
+  LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
+  ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
+  RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/include/mifkit ${PROJECT_BINARY_DIR}/include/mifkit
+  DESTINATION ${CMAKE_INSTALL_INCLUDEDIR} FILES_MATCHING PATTERN "*.h")
 
 set(MIFKIT_CMAKE_DIR ${CMAKE_INSTALL_LIBDIR}/cmake/mifkit)
 install(EXPORT mifkitTargets NAMESPACE mifkit:: DESTINATION ${MIFKIT_CMAKE_DIR})
@@ -18,5 +24,7 @@ install(FILES ${PROJECT_BINARY_DIR}/mifkitConfig.cmake ${PROJECT_BINARY_DIR}/mif
 
 # Relative to the .pc file, so that an install under any prefix finds itself.
 file(RELATIVE_PATH MIFKIT_PC_TO_PREFIX "/${CMAKE_INSTALL_LIBDIR}/pkgconfig" "/")
-configure_file(${PROJECT_SOURCE_DIR}/cmake/mifkit.pc.in ${PROJECT_BINARY_DIR}/mifkit.pc @ONLY)
-install(FILES ${PROJECT_BINARY_DIR}/mifkit.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
+foreach(pc mifkit mifkit-cxx)
+  configure_file(${PROJECT_SOURCE_DIR}/cmake/${pc}.pc.in ${PROJECT_BINARY_DIR}/${pc}.pc @ONLY)
+  install(FILES ${PROJECT_BINARY_DIR}/${pc}.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
+endforeach()

@@ -24,12 +24,11 @@ std::vector<uint32_t> Terminated(const std::vector<uint32_t> &ids) {
 // Sizes the block, then writes it: the two calls of the C protocol.
 template <typename Query>
 std::vector<unsigned char> DataBlock(const ParseContext &ctx, Query query, uint32_t id,
-                                     std::string_view className, const std::vector<uint32_t> *attributeIds) {
+                                     std::string_view className, const AttributeFilter &attributeIds) {
     const void *cls = className.empty() ? nullptr : className.data();
     const auto clsLength = static_cast<int32_t>(className.size());
-    const std::vector<uint32_t> filter = attributeIds != nullptr ? Terminated(*attributeIds)
-                                                                 : std::vector<uint32_t>();
-    const uint32_t *ids = attributeIds != nullptr ? filter.data() : nullptr;
+    const std::vector<uint32_t> filter = attributeIds ? Terminated(*attributeIds) : std::vector<uint32_t>();
+    const uint32_t *ids = attributeIds ? filter.data() : nullptr;
     int32_t size = query(ctx, nullptr, 0, id, cls, clsLength, ids, nullptr);
     std::vector<unsigned char> block(static_cast<size_t>(size));
     if (size != 0) query(ctx, nullptr, 0, id, cls, clsLength, ids, block.data());
@@ -54,13 +53,15 @@ Database Database::Run(const ParseOptions &options, Parse parse) {
     return database;
 }
 
-Database Database::FromFile(const std::string &path, const ParseOptions &options) {
-    return Run(options, [&](ParseContext &ctx) { return ParseFile(ctx, path.c_str()); });
+Database Database::FromFile(std::string_view path, const ParseOptions &options) {
+    const std::string file(path);
+    return Run(options, [&](ParseContext &ctx) { return ParseFile(ctx, file.c_str()); });
 }
 
 Database Database::FromBuffer(std::string_view bytes, const ParseOptions &options,
-                              const std::string &name) {
-    return Run(options, [&](ParseContext &ctx) { return ParseBytes(ctx, bytes, name.c_str()); });
+                              std::string_view name) {
+    const std::string label(name);
+    return Run(options, [&](ParseContext &ctx) { return ParseBytes(ctx, bytes, label.c_str()); });
 }
 
 ComponentView Database::component() const { return ComponentView(context_->state.componentList); }
@@ -76,12 +77,12 @@ std::vector<uint32_t> Database::groupIds() const {
 }
 
 std::vector<unsigned char> Database::groupData(uint32_t id, std::string_view className,
-                                               const std::vector<uint32_t> *attributeIds) const {
+                                               const AttributeFilter &attributeIds) const {
     return DataBlock(*context_, QueryGroupData, id, className, attributeIds);
 }
 
 std::vector<unsigned char> Database::tableData(uint32_t id, std::string_view className,
-                                               const std::vector<uint32_t> *attributeIds) const {
+                                               const AttributeFilter &attributeIds) const {
     return DataBlock(*context_, QueryTableData, id, className, attributeIds);
 }
 

@@ -15,14 +15,15 @@ floor() {
     grammar) echo 5 ;;
     query | generate) echo 6 ;;
     driver) echo 7 ;;
-    tools) echo 8 ;;
+    json) echo 8 ;;
+    tools | python) echo 9 ;;
     *) echo "" ;;
   esac
 }
 
 status=0
 graph=""
-for dir in include platform core lexer database grammar query generate driver tools; do
+for dir in include platform core lexer database grammar query generate driver json tools python; do
   [ -d "$dir" ] || continue
   from=$([ "$dir" = include ] && echo 0 || floor "$dir")
   while IFS=: read -r file target; do

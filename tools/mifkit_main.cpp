@@ -14,6 +14,7 @@
 #include "generate/generation.h"
 #include "generate/name_list.h"
 #include "mifkit/parser.h"
+#include "mifkit/version.h"
 #include "tools/check_report.h"
 #include "tools/dump_command.h"
 #include "tools/table_views.h"
@@ -82,6 +83,7 @@ int main(int argc, char **argv) {
 #endif
     CLI::App app{"mifkit: reads and checks DMI Management Information Format (MIF) files"};
     app.require_subcommand(1);
+    app.set_version_flag("--version", MIFKIT_VERSION_STRING);
 
     std::string file;
     bool json = false;

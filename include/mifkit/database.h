@@ -11,6 +11,8 @@
 #include <string_view>
 #include <vector>
 
+#include "mifkit/export.h"
+
 namespace mifkit {
 
 struct AttributeValue;
@@ -29,7 +31,7 @@ struct TableRow;
 // A string of the database as stored: literal text is UTF-16BE with its two
 // NUL bytes counted; an octet-string value has no NUL; an enumeration value
 // written as a number keeps the number's 8-bit text and one NUL.
-class Text {
+class MIFKIT_CXX_API Text {
 public:
     Text() = default;
     explicit Text(const CountedString *text, bool numberText = false)
@@ -46,15 +48,15 @@ private:
 
 namespace detail {
 // The next record of a list, for List's iterators.
-const ComponentPath *Next(const ComponentPath *record);
-const PathEntry *Next(const PathEntry *record);
-const Enumeration *Next(const Enumeration *record);
-const EnumElement *Next(const EnumElement *record);
-const Group *Next(const Group *record);
-const Attribute *Next(const Attribute *record);
-const Table *Next(const Table *record);
-const TableRow *Next(const TableRow *record);
-const TableCell *Next(const TableCell *record);
+MIFKIT_CXX_API const ComponentPath *Next(const ComponentPath *record);
+MIFKIT_CXX_API const PathEntry *Next(const PathEntry *record);
+MIFKIT_CXX_API const Enumeration *Next(const Enumeration *record);
+MIFKIT_CXX_API const EnumElement *Next(const EnumElement *record);
+MIFKIT_CXX_API const Group *Next(const Group *record);
+MIFKIT_CXX_API const Attribute *Next(const Attribute *record);
+MIFKIT_CXX_API const Table *Next(const Table *record);
+MIFKIT_CXX_API const TableRow *Next(const TableRow *record);
+MIFKIT_CXX_API const TableCell *Next(const TableCell *record);
 }  // namespace detail
 
 // A linked list of records seen as a range of views, in file order.
@@ -106,14 +108,14 @@ protected:
     const R *record_;
 };
 
-class ElementView : public RecordView<EnumElement> {
+class MIFKIT_CXX_API ElementView : public RecordView<EnumElement> {
 public:
     using RecordView::RecordView;
     int32_t value() const;
     Text text() const;
 };
 
-class EnumerationView : public RecordView<Enumeration> {
+class MIFKIT_CXX_API EnumerationView : public RecordView<Enumeration> {
 public:
     using RecordView::RecordView;
     Text name() const;
@@ -137,7 +139,7 @@ enum : uint32_t {
 // The value of an attribute or a cell, read by the type it carries. Every
 // accessor reads the record as it is, whatever the type; the one that type
 // names is the meaningful one.
-class ValueView {
+class MIFKIT_CXX_API ValueView {
 public:
     ValueView() = default;
     ValueView(const AttributeValue *value, uint32_t type, bool overlay)
@@ -163,7 +165,7 @@ private:
     bool overlay_ = false;
 };
 
-class AttributeView : public RecordView<Attribute> {
+class MIFKIT_CXX_API AttributeView : public RecordView<Attribute> {
 public:
     using RecordView::RecordView;
     Text name() const;
@@ -182,7 +184,7 @@ public:
     ValueView value() const;
 };
 
-class GroupView : public RecordView<Group> {
+class MIFKIT_CXX_API GroupView : public RecordView<Group> {
 public:
     using RecordView::RecordView;
     Text name() const;
@@ -196,7 +198,7 @@ public:
     List<AttributeView> attributes() const;  // by ascending ID
 };
 
-class CellView : public RecordView<TableCell> {
+class MIFKIT_CXX_API CellView : public RecordView<TableCell> {
 public:
     using RecordView::RecordView;
     uint32_t column() const;  // the position of its attribute in the template
@@ -205,13 +207,13 @@ public:
     ValueView value() const;
 };
 
-class RowView : public RecordView<TableRow> {
+class MIFKIT_CXX_API RowView : public RecordView<TableRow> {
 public:
     using RecordView::RecordView;
     List<CellView> cells() const;  // in column order
 };
 
-class TableView : public RecordView<Table> {
+class MIFKIT_CXX_API TableView : public RecordView<Table> {
 public:
     using RecordView::RecordView;
     Text name() const;
@@ -224,7 +226,7 @@ public:
     List<RowView> rows() const;
 };
 
-class PathEntryView : public RecordView<PathEntry> {
+class MIFKIT_CXX_API PathEntryView : public RecordView<PathEntry> {
 public:
     using RecordView::RecordView;
     // DOS 0, MACOS 1, OS2 2, UNIX 3, WIN16 4, WIN32 5, WIN9X 6, WINNT 7.
@@ -233,14 +235,14 @@ public:
     Text path() const;  // "Direct-Interface" for such an entry
 };
 
-class PathView : public RecordView<ComponentPath> {
+class MIFKIT_CXX_API PathView : public RecordView<ComponentPath> {
 public:
     using RecordView::RecordView;
     Text name() const;
     List<PathEntryView> entries() const;
 };
 
-class ComponentView : public RecordView<Component> {
+class MIFKIT_CXX_API ComponentView : public RecordView<Component> {
 public:
     using RecordView::RecordView;
     Text name() const;

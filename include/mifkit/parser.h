@@ -5,11 +5,13 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "mifkit/database.h"
+#include "mifkit/export.h"
 
 namespace mifkit {
 
@@ -26,6 +28,9 @@ struct Diagnostic {
     std::string text;         // the whole printed line, newline included
 };
 
+// The attribute IDs a data block keeps, in the block's order; absent: all.
+using AttributeFilter = std::optional<std::vector<uint32_t>>;
+
 struct ParseOptions {
     // Also print diagnostic and progress lines to standard output, as the C
     // interface does.
@@ -35,12 +40,12 @@ struct ParseOptions {
     std::string workingCopyPath;
 };
 
-class Database {
+class MIFKIT_CXX_API Database {
 public:
-    static Database FromFile(const std::string &path, const ParseOptions &options = {});
+    static Database FromFile(std::string_view path, const ParseOptions &options = {});
     // `name` stands for the buffer in messages about it.
     static Database FromBuffer(std::string_view bytes, const ParseOptions &options = {},
-                               const std::string &name = "(buffer)");
+                               std::string_view name = "(buffer)");
 
     Database(Database &&) noexcept;
     Database &operator=(Database &&) noexcept;
@@ -63,15 +68,12 @@ public:
     // The queries of the C interface on this database's own records, for the
     // component of the file. A class is given as its stored bytes (UTF-16BE
     // and NUL, as Text::bytes() gives them; empty: none); attributeIds as a
-    // list of attribute IDs (null: all). An empty result is the C result 0.
+    // list of attribute IDs (absent: all). An empty result is the C result 0.
     std::vector<uint32_t> groupIds() const;
     std::vector<unsigned char> groupData(uint32_t id, std::string_view className = {},
-                                         const std::vector<uint32_t> *attributeIds = nullptr) const;
+                                         const AttributeFilter &attributeIds = std::nullopt) const;
     std::vector<unsigned char> tableData(uint32_t id, std::string_view className = {},
-                                         const std::vector<uint32_t> *attributeIds = nullptr) const;
-
-    // The parser that holds the records, for this library's own readers.
-    const ParseContext &context() const { return *context_; }
+                                         const AttributeFilter &attributeIds = std::nullopt) const;
 
 private:
     Database();

@@ -42,7 +42,7 @@ TEST(DatabaseViewsTest, ReadsTheExample) {
 
     // The data-block queries, as the C exports answer them: a template by its class, filtered.
     const std::vector<uint32_t> speedOnly{4};
-    std::vector<unsigned char> block = db.groupData(0, port.className().bytes(), &speedOnly);
+    std::vector<unsigned char> block = db.groupData(0, port.className().bytes(), speedOnly);
     ASSERT_EQ(block.size(), 56u + 4 + 48 + 34);  // header and arrays, -5, the two names
     int32_t speed = 0;
     std::memcpy(&speed, block.data() + 56, 4);

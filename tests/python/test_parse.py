@@ -1,0 +1,74 @@
+"""Parsing from a path or bytes, the diagnostics of a broken file, and the
+exceptions a Python caller meets for a mistake of their own."""
+import pytest
+
+import mifkit
+from conftest import EXAMPLE, HOST_FILES, run_tool
+
+# A group without its Class statement: a syntax error.
+BROKEN = b'Start Component\n    Name = "Broken"\n    Start Group\n        Name = "g"\n    End Group\nEnd Component\n'
+
+
+@pytest.mark.parametrize("source", [str(EXAMPLE), EXAMPLE, EXAMPLE.read_bytes(), bytearray(EXAMPLE.read_bytes())],
+                         ids=["str", "pathlib", "bytes", "bytearray"])
+def test_the_example_parses_from_any_source(source):
+    db = mifkit.parse(source)
+    assert db.ok and db.status == 0 and db.diagnostics == []
+    assert db.component.name == "Example Network Adapter"
+    assert db.to_dict() == mifkit.parse(EXAMPLE).to_dict()
+
+
+@pytest.mark.parametrize("name", ["errors.mif", "syntax.mif"])
+def test_a_file_that_does_not_parse_gives_its_diagnostics(tool, name):
+    path = HOST_FILES / name
+    db = mifkit.parse(path)
+    assert not db.ok and db.status != 0
+    checked = run_tool(tool, "check", str(path))
+    # The tool prints the library's lines as they are; str() gives each without its newline.
+    assert "".join(d.text for d in db.diagnostics).encode() == checked.stdout
+    assert [str(d) + "\n" for d in db.diagnostics] == [d.text for d in db.diagnostics]
+    assert str(db.status) in checked.stderr.decode()
+
+
+def test_diagnostic_fields(tmp_path):
+    path = tmp_path / "broken.mif"
+    path.write_bytes(BROKEN)
+    db = mifkit.parse(path)
+    assert not db.ok
+    first = db.diagnostics[0]
+    assert (first.message, first.source_line, first.readable_token) == (225, 5, "End Group")
+    assert str(first) == "DMI0225  (File: 0 (5): 0: <End Group>) Syntax Error."
+    assert mifkit.parse(BROKEN).diagnostics[0].text == first.text
+
+
+def test_a_failed_parse_still_shows_what_it_read():
+    db = mifkit.parse(BROKEN)
+    assert db.component.name == "Broken"
+    assert db.group_data(1) == b""
+
+
+@pytest.mark.parametrize("source, error, words", [
+    ("no-such-file.mif", FileNotFoundError, "no-such-file.mif"),
+    (".", IsADirectoryError, "."),
+    (42, TypeError, "not int"),
+    (None, TypeError, "not NoneType"),
+    (b"no-such-file.mif", None, None),
+])
+def test_bad_sources_raise_the_usual_exceptions(tmp_path, monkeypatch, source, error, words):
+    monkeypatch.chdir(tmp_path)
+    if error is None:  # bytes are the file's contents, not a path
+        assert not mifkit.parse(source).ok
+        return
+    with pytest.raises(error, match=words):
+        mifkit.parse(source)
+
+
+@pytest.mark.parametrize("call, words", [
+    (lambda db: db.group_data("1"), "incompatible"),
+    (lambda db: db.group_data(1, class_name=3), "class_name"),
+    (lambda db: db.table_data(2, attributes=["1"]), "attribute IDs"),
+    (lambda db: db.table_data(2, attributes=5), "not iterable"),
+])
+def test_bad_query_arguments_raise_type_error(call, words):
+    with pytest.raises(TypeError, match=words):
+        call(mifkit.parse(EXAMPLE))
