@@ -132,10 +132,11 @@ TEST_F(GenerationTest, ExecutesCommandLinesWithoutAShell) {
     }
 }
 
+// The example's commands are shell scripts: no test on Windows. Left out
+// rather than skipped, since a skip is a result GoogleTest records, and the
+// 32-bit tests' emulator ends the process at the first one (see README).
+#ifndef _WIN32
 TEST_F(GenerationTest, ToolGeneratesTheExampleFiles) {
-#ifdef _WIN32
-    GTEST_SKIP() << "the example's commands are shell scripts";
-#endif
     for (const char *name : {"agent.ini", "write_mif.sh"})
         std::filesystem::copy_file(std::string(MIFKIT_EXAMPLES_DIR) + "/generate/" + name, name);
     const std::string run = std::string(MIFKIT_TOOL) + " generate agent.ini >out.txt 2>err.txt";
@@ -149,6 +150,7 @@ TEST_F(GenerationTest, ToolGeneratesTheExampleFiles) {
     EXPECT_EQ(ReadFile("out.txt"), "adapter.mif\nbios.mif\n");
     EXPECT_EQ(ReadFile("err.txt"), adapter + retired);
 }
+#endif
 
 }  // namespace
 }  // namespace mifkit
