@@ -33,10 +33,10 @@ TEST(DataBlockTest, GroupBlocksByFilter) {
                             Utf16Z("ab") + Words({static_cast<uint32_t>(-2)}) + tail;
     EXPECT_EQ(Block(db.groupData(4)), all);
     // Unsupported and unknown values never appear, and order does not matter.
-    EXPECT_EQ(Block(db.groupData(4, {}, &reversed)), all);
-    EXPECT_EQ(Block(db.groupData(4, {}, &onlyThree)),
+    EXPECT_EQ(Block(db.groupData(4, {}, reversed)), all);
+    EXPECT_EQ(Block(db.groupData(4, {}, onlyThree)),
               Words({68, 4, 1, 1, 60, 4, 64, 4, 44, 48, 52, 3, kTypeInteger, 56, static_cast<uint32_t>(-2)}) + tail);
-    EXPECT_EQ(Block(db.groupData(4, {}, &none)), Words({52, 4, 1, 0, 44, 4, 48, 4, 44, 44, 44}) + tail);
+    EXPECT_EQ(Block(db.groupData(4, {}, none)), Words({52, 4, 1, 0, 44, 4, 48, 4, 44, 44, 44}) + tail);
     // The ID decides when it exists; a wrong ID falls back to the class.
     EXPECT_EQ(Block(db.groupData(4, Utf16Z("x"))), all);
     EXPECT_EQ(Block(db.groupData(99, Utf16Z("k"))), all);
