@@ -249,9 +249,4 @@ inline std::string Ascii(const CountedString *text) {
     return out;
 }
 
-// The 64-bit value of a record's two words.
-inline uint64_t Wide(const WideWords &words) {
-    return (uint64_t{words.high} << 32) | words.low;
-}
-
 }  // namespace mifkit::test

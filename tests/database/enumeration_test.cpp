@@ -17,47 +17,32 @@ AttributeView AttributeAt(const Database &db, size_t index) {
     while (index-- > 0) ++at;
     return *at;
 }
-// Equal names and values all stay, two elements in every case; the first defined is found.
-void NamedElement(const Database &db, const std::string &expected) {
-    AttributeView a = AttributeAt(db, 0);
-    EXPECT_EQ(a.enumeration().record(), db.component().enumerations().front().record());
-    ElementView element = a.value().element();
-    EXPECT_EQ(element.text().utf8() + "=" + std::to_string(element.value()), expected);
-    size_t elements = 0;
-    for (EnumerationView e : db.component().enumerations()) elements += e.elements().size();
-    EXPECT_EQ(elements, 2u);
-}
 
 const MifCase kEnumerations[] = {
-    {"SameNameTwice", R"(Start Component Name = "c"
+    // Equal names and values all stay; the first defined is found.
+    {"NamedEnumerationsAndTheirElements", R"(Start Component Name = "c"
 Start Enum Name = "e" 1 = "one" End Enum
 Start Enum Name = "e" 1 = "uno" End Enum
+Start Enum Name = "all" 0xFFFFFFFF = "all" 2 = "two" End Enum
+Start Enum Name = "twins" 7 = "first" 7 = "second" End Enum
 Start Group Name = "g" Class = "k" ID = 1
 Start Attribute Name = "a" ID = 1 Type = "e" Value = 1 End Attribute
+Start Attribute Name = "a" ID = 2 Type = "all" Value = -1 End Attribute
+Start Attribute Name = "a" ID = 3 Type = "twins" Value = 7 End Attribute
+Start Attribute Name = "a" ID = 4 Type = "twins" Value = "second" End Attribute
 End Group
 End Component
-)", 0, {}, [](const Database &db) { NamedElement(db, "one=1"); }},
-    {"AllBitsIsMinusOne", R"(Start Component Name = "c"
-Start Enum Name = "e" 0xFFFFFFFF = "all" 2 = "two" End Enum
-Start Group Name = "g" Class = "k" ID = 1
-Start Attribute Name = "a" ID = 1 Type = "e" Value = -1 End Attribute
-End Group
-End Component
-)", 0, {}, [](const Database &db) { NamedElement(db, "all=-1"); }},
-    {"SameValueTwiceByNumber", R"(Start Component Name = "c"
-Start Enum Name = "e" 7 = "first" 7 = "second" End Enum
-Start Group Name = "g" Class = "k" ID = 1
-Start Attribute Name = "a" ID = 1 Type = "e" Value = 7 End Attribute
-End Group
-End Component
-)", 0, {}, [](const Database &db) { NamedElement(db, "first=7"); }},
-    {"SameValueTwiceByText", R"(Start Component Name = "c"
-Start Enum Name = "e" 7 = "first" 7 = "second" End Enum
-Start Group Name = "g" Class = "k" ID = 1
-Start Attribute Name = "a" ID = 1 Type = "e" Value = "second" End Attribute
-End Group
-End Component
-)", 0, {}, [](const Database &db) { NamedElement(db, "second=7"); }},
+)", 0, {}, [](const Database &db) {
+         std::vector<std::string> found;
+         for (AttributeView a : db.component().groups().front().attributes())
+             found.push_back(a.enumeration().name().utf8() + ":" + a.value().element().text().utf8() + "=" +
+                             std::to_string(a.value().element().value()));
+         EXPECT_EQ(found, (std::vector<std::string>{"e:one=1", "all:all=-1", "twins:first=7", "twins:second=7"}));
+         EXPECT_EQ(AttributeAt(db, 0).enumeration().record(), db.component().enumerations().front().record());
+         size_t elements = 0;
+         for (EnumerationView e : db.component().enumerations()) elements += e.elements().size();
+         EXPECT_EQ(elements, 6u);
+     }},
     {"OwnEnumerationIsNotFoundByName", R"(Start Component Name = "c"
 Start Group Name = "g" Class = "k" ID = 1
 Start Attribute Name = "a" ID = 1 Type = Start Enum Name = "own" 1 = "x" End Enum End Attribute
