@@ -122,7 +122,6 @@ inline int RunTool(const std::string &arguments, std::string &output) {
 
 // The working copy's marks, for writing expected bytes.
 inline const std::string ZM(kZeroMark);
-inline const std::string LM(kLineFeedMark);
 inline const std::string EM(kEndMark);
 
 // An 8-bit literal as the working copy holds it: the quote, every byte after
