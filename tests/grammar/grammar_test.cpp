@@ -54,8 +54,8 @@ End Component
          EXPECT_EQ(db.component().enumerations().front().elements().front().text().utf8(), "x");
      }},
     // Work done before a stray token stays done.
-    {"NameBeforeAStrayToken", "Start Component\nName = \"early\" @", 1,
-     {"DMI0225  (File: 0 (2): 0: <@>) Syntax Error."},
+    {"NameBeforeAStrayToken", R"(Start Component
+Name = "early" @)", 1, {"DMI0225  (File: 0 (2): 0: <@>) Syntax Error."},
      [](const Database &db) { EXPECT_EQ(db.component().name().utf8(), "early"); }},
     // The path's entries were attached before End Component was found wrong.
     {"PathEntriesBeforeAWrongEnd", R"(Start Component Name = "c"
