@@ -122,7 +122,6 @@ inline int RunTool(const std::string &arguments, std::string &output) {
 
 // The working copy's marks, for writing expected bytes.
 inline const std::string ZM(kZeroMark);
-inline const std::string LM(kLineFeedMark);
 inline const std::string EM(kEndMark);
 
 // An 8-bit literal as the working copy holds it: the quote, every byte after
@@ -247,11 +246,6 @@ inline std::string Ascii(const CountedString *text) {
         out += high == 0 ? static_cast<char>(low) : '?';
     }
     return out;
-}
-
-// The 64-bit value of a record's two words.
-inline uint64_t Wide(const WideWords &words) {
-    return (uint64_t{words.high} << 32) | words.low;
 }
 
 }  // namespace mifkit::test

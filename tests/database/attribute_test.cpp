@@ -71,17 +71,12 @@ End Table
 End Component
 )", 1070, {"DMI0241  (File 0, Line 6, ID <1>, Token <1>) Table  ID is not unique."},
      [](const Database &db) { EXPECT_EQ(db.component().tables().front().id(), 1u); }},
-    {"TopLevelIdsNotCompared", R"(Start Group Name = "h" Class = "x" ID = 1
+    // The last Access wins and Value = Unsupported sets Write-Only only when it
+    // comes last. A top-level group's ID is not compared with the component's.
+    {"AccessAndStorageCodes", R"(Start Group Name = "h" Class = "x" ID = 1
 Start Attribute Name = "a" ID = 1 Type = Integer End Attribute
 End Group
 Start Component Name = "c"
-Start Group Name = "g" Class = "k" ID = 1
-Start Attribute Name = "a" ID = 1 Type = Integer End Attribute
-End Group
-End Component
-)", 0, {}},
-    // The last Access wins and Value = Unsupported sets Write-Only only when it comes last.
-    {"AccessAndStorageCodes", R"(Start Component Name = "c"
 Start Group Name = "g" Class = "k" ID = 1
 Start Attribute Name = "a" ID = 1 Access = Read-Only Storage = Specific End Attribute
 Start Attribute Name = "a" ID = 2 Access = Read-Write Storage = Common End Attribute

@@ -41,6 +41,7 @@ Strings Paths(const Database &db) {
 }
 
 const MifCase kComponents[] = {
+    // A literal statement's message shows the token after it.
     {"DescriptionsGoToTheInnermostRecordOnce", R"(Start Component Name = "c"
 Description = "first" Description = "second"
 Start Group Name = "g" Class = "k" ID = 1 Description = "gd"
@@ -61,12 +62,14 @@ Start Component Name = "c"
 Start Table Name = "t" Class = "k" ID = 2 {7} End Table
 End Component
 @)", 1002, {"DMI0229  (File: 0 (6): 0: <End Component>) Expecting a group definition in component."}},
+    // The message shows the start marker itself, not the token after it.
     {"RefusedSecondComponentAltersNothing", R"(Start Component Name = "c" Description = "one"
 Start Group Name = "g" Class = "k" Key = 1
 Start Attribute Name = "a" ID = 1 Type = Integer Value = 5 End Attribute
 End Group
 End Component
-Start Component Name = "d"
+Start Component
+Name = "d"
 Start Path Name = "p" Win32 = "x" End Path
 Description = "dd" Pragma = "pp"
 Start Enum Name = "e" 1 = "one" End Enum

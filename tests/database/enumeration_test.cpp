@@ -1,10 +1,8 @@
 // Enumerations at component level and inside an attribute, and the element
 // lookups that value conversion runs over them.
-#include <cstring>
 #include <string>
 #include <vector>
 
-#include "database/builders.h"
 #include "tests/test_support.h"
 
 namespace mifkit {
@@ -17,47 +15,59 @@ AttributeView AttributeAt(const Database &db, size_t index) {
     while (index-- > 0) ++at;
     return *at;
 }
-// Equal names and values all stay, two elements in every case; the first defined is found.
-void NamedElement(const Database &db, const std::string &expected) {
-    AttributeView a = AttributeAt(db, 0);
-    EXPECT_EQ(a.enumeration().record(), db.component().enumerations().front().record());
-    ElementView element = a.value().element();
-    EXPECT_EQ(element.text().utf8() + "=" + std::to_string(element.value()), expected);
-    size_t elements = 0;
-    for (EnumerationView e : db.component().enumerations()) elements += e.elements().size();
-    EXPECT_EQ(elements, 2u);
-}
 
 const MifCase kEnumerations[] = {
-    {"SameNameTwice", R"(Start Component Name = "c"
+    // Equal names and values all stay; the first defined is found.
+    {"NamedEnumerationsAndTheirElements", R"(Start Component Name = "c"
 Start Enum Name = "e" 1 = "one" End Enum
 Start Enum Name = "e" 1 = "uno" End Enum
+Start Enum Name = "all" 0xFFFFFFFF = "all" 2 = "two" End Enum
+Start Enum Name = "twins" 7 = "first" 7 = "second" End Enum
 Start Group Name = "g" Class = "k" ID = 1
 Start Attribute Name = "a" ID = 1 Type = "e" Value = 1 End Attribute
+Start Attribute Name = "a" ID = 2 Type = "all" Value = -1 End Attribute
+Start Attribute Name = "a" ID = 3 Type = "twins" Value = 7 End Attribute
+Start Attribute Name = "a" ID = 4 Type = "twins" Value = "second" End Attribute
 End Group
 End Component
-)", 0, {}, [](const Database &db) { NamedElement(db, "one=1"); }},
-    {"AllBitsIsMinusOne", R"(Start Component Name = "c"
-Start Enum Name = "e" 0xFFFFFFFF = "all" 2 = "two" End Enum
+)", 0, {}, [](const Database &db) {
+         std::vector<std::string> found;
+         for (AttributeView a : db.component().groups().front().attributes())
+             found.push_back(a.enumeration().name().utf8() + ":" + a.value().element().text().utf8() + "=" +
+                             std::to_string(a.value().element().value()));
+         EXPECT_EQ(found, (std::vector<std::string>{"e:one=1", "all:all=-1", "twins:first=7", "twins:second=7"}));
+         EXPECT_EQ(AttributeAt(db, 0).enumeration().record(), db.component().enumerations().front().record());
+         size_t elements = 0;
+         for (EnumerationView e : db.component().enumerations()) elements += e.elements().size();
+         EXPECT_EQ(elements, 6u);
+     }},
+    // From 16 elements on the lookups use an index: same answers, first defined wins.
+    {"LargeEnumerationLookups", R"(Start Component Name = "c"
+Start Enum Name = "big" 0 = "v0" 1 = "v1" 2 = "v2" 3 = "v3" 4 = "v4" 5 = "v5" 6 = "v6" 7 = "v7" 8 = "v8" 9 = "v9"
+10 = "v10" 11 = "v11" 12 = "v12" 13 = "v13" 14 = "v14" 15 = "v15" 16 = "v16" 17 = "v17" 18 = "v18" 19 = "v19"
+3 = "dup3" 100 = "v5" 0xFFFFFFFF = "neg" End Enum
 Start Group Name = "g" Class = "k" ID = 1
-Start Attribute Name = "a" ID = 1 Type = "e" Value = -1 End Attribute
+Start Attribute Name = "a" ID = 1 Type = "big" Value = "v5" End Attribute
+Start Attribute Name = "a" ID = 2 Type = "big" Value = "dup3" End Attribute
+Start Attribute Name = "a" ID = 3 Type = "big" Value = "v19" End Attribute
+Start Attribute Name = "a" ID = 4 Type = "big" Value = "neg" End Attribute
+Start Attribute Name = "a" ID = 5 Type = "big" Value = 3 End Attribute
+Start Attribute Name = "a" ID = 6 Type = "big" Value = 100 End Attribute
+Start Attribute Name = "a" ID = 7 Type = "big" Value = -1 End Attribute
+Start Attribute Name = "a" ID = 8 Type = "big" Value = 0x13 End Attribute
+Start Attribute Name = "a" ID = 9 Type = "big" Value = 50 End Attribute
+Start Attribute Name = "a" ID = 10 Type = "big" Value = "v20"
+End Attribute
 End Group
 End Component
-)", 0, {}, [](const Database &db) { NamedElement(db, "all=-1"); }},
-    {"SameValueTwiceByNumber", R"(Start Component Name = "c"
-Start Enum Name = "e" 7 = "first" 7 = "second" End Enum
-Start Group Name = "g" Class = "k" ID = 1
-Start Attribute Name = "a" ID = 1 Type = "e" Value = 7 End Attribute
-End Group
-End Component
-)", 0, {}, [](const Database &db) { NamedElement(db, "first=7"); }},
-    {"SameValueTwiceByText", R"(Start Component Name = "c"
-Start Enum Name = "e" 7 = "first" 7 = "second" End Enum
-Start Group Name = "g" Class = "k" ID = 1
-Start Attribute Name = "a" ID = 1 Type = "e" Value = "second" End Attribute
-End Group
-End Component
-)", 0, {}, [](const Database &db) { NamedElement(db, "second=7"); }},
+)", 1056, {"DMI0248  (File: 0 (16): 0: <End Attribute>) Value not in range."}, [](const Database &db) {
+         std::vector<std::string> found;
+         for (AttributeView a : db.component().groups().front().attributes())
+             found.push_back(a.value().element() ? a.value().element().text().utf8() + "=" +
+                                                       std::to_string(a.value().element().value()) : "none");
+         EXPECT_EQ(found, (std::vector<std::string>{"v5=5", "dup3=3", "v19=19", "neg=-1", "v3=3", "v5=100", "neg=-1",
+                                                    "v19=19", "none", "none"}));
+     }},
     {"OwnEnumerationIsNotFoundByName", R"(Start Component Name = "c"
 Start Group Name = "g" Class = "k" ID = 1
 Start Attribute Name = "a" ID = 1 Type = Start Enum Name = "own" 1 = "x" End Enum End Attribute
@@ -66,45 +76,6 @@ End Attribute
 @)", 1039, {"DMI0234  (File 0, ID 5, 0,  <End Attribute>) Cannot locate enumeration by name."}},
 };
 INSTANTIATE_TEST_SUITE_P(Enumerations, MifTest, ::testing::ValuesIn(kEnumerations), test::CaseName);
-
-// A counted string in an aligned buffer: `bytes` with its NUL(s).
-struct Counted {
-    explicit Counted(const std::string &bytes) : words(2 + bytes.size() / 4 + 2, 0) {
-        words[0] = static_cast<uint32_t>(bytes.size());
-        std::memcpy(&words[1], bytes.data(), bytes.size());
-    }
-    const CountedString *get() const { return reinterpret_cast<const CountedString *>(words.data()); }
-    std::vector<uint32_t> words;
-};
-
-// From 16 elements on the lookups use an index: same answers, first defined wins.
-TEST(EnumerationTest, LargeEnumerationLookups) {
-    std::string elements;
-    for (int i = 0; i < 20; ++i) elements += std::to_string(i) + " = \"v" + std::to_string(i) + "\" ";
-    auto parsed = test::ParseText("Start Component Name = \"c\" Start Enum Name = \"big\" " + elements + R"(
-3 = "dup3" 100 = "v5" 0xFFFFFFFF = "neg" End Enum
-Start Group Name = "g" Class = "k" ID = 1
-Start Attribute Name = "a" ID = 1 Type = "big" Value = "v5" End Attribute
-End Group
-End Component
-)");
-    ASSERT_EQ(parsed.status, 0);
-    const Component *c = parsed.state().componentList;
-    EXPECT_EQ(c->groups->attributes->value.element->value, 5);
-    const Enumeration *big = c->enumerations;
-    auto text = [](const EnumElement *e) { return e ? test::Ascii(e->text) : std::string("none"); };
-    auto value = [](const EnumElement *e) { return e ? std::to_string(e->value) : std::string("none"); };
-    for (auto [name, expected] : std::vector<std::pair<std::string, std::string>>{
-             {"v5", "5"}, {"dup3", "3"}, {"v19", "19"}, {"neg", "-1"}, {"v20", "none"}}) {
-        Counted literal(test::Utf16(name) + std::string(2, '\0'));
-        EXPECT_EQ(value(FindEnumElementByName(parsed.ctx(), literal.get(), big)), expected) << name;
-    }
-    for (auto [number, expected] : std::vector<std::pair<std::string, std::string>>{
-             {"3", "v3"}, {"100", "v5"}, {"-1", "neg"}, {"0x13", "v19"}, {"50", "none"}}) {
-        Counted text8(number + std::string(1, '\0'));
-        EXPECT_EQ(text(FindEnumElementByValue(parsed.ctx(), text8.get(), big)), expected) << number;
-    }
-}
 
 // The generated name after `name`: the three letters count up, Z carrying.
 std::string NextName(std::string name) {

@@ -123,7 +123,7 @@ TEST(GroupAttributeOrder, SortsByIdWhenTheGroupEnds) {
             mif += "Start Attribute Name = \"a" + std::to_string(id) + "\" ID = " + std::to_string(id) +
                    " Type = Integer Value = 1 End Attribute\n";
         const Database db = Database::FromBuffer(mif + "End Group End Component\n");
-        ASSERT_TRUE(db.ok()) << test::Lines(db).front();
+        ASSERT_TRUE(db.ok()) << db.status();
         U sorted = ids, got;
         std::sort(sorted.begin(), sorted.end());
         for (AttributeView a : First(db).attributes())

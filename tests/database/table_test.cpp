@@ -116,7 +116,7 @@ TEST(TableRows, EntriesFillTemplateColumns) {
 // A defaulted string column holds its own copy of the template's text.
 TEST(TableRows, DefaultedStringIsACopy) {
     const Database db = TableDb("Class = \"str\"", "{,}{,}");
-    ASSERT_TRUE(db.ok()) << test::Lines(db).front();
+    ASSERT_TRUE(db.ok()) << db.status();
     const Text original = (*++db.component().groups().begin()).attributes().front().value().text();
     std::vector<const char *> copies;
     for (RowView row : db.component().tables().front().rows()) {
@@ -132,7 +132,7 @@ TEST(TableRows, TenThousandRowsConvert) {
     std::string rows;
     for (int i = 0; i < 10000; ++i) rows += "{" + std::to_string(i) + (i % 2 ? ",,-5}\n" : "}\n");
     const Database db = TableDb("Class = \"tpl\"", rows);
-    ASSERT_TRUE(db.ok()) << test::Lines(db).front();
+    ASSERT_TRUE(db.ok()) << db.status();
     const TableView table = db.component().tables().front();
     EXPECT_EQ(table.rowCount(), 10000u);
     EXPECT_EQ(table.columnCount(), 3u);
