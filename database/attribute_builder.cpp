@@ -68,7 +68,7 @@ int BeginAttribute(ParseContext &ctx) {
                                    kNoMemoryForAttribute, kNoMemoryForFirstAttribute, status);
     if (attribute == nullptr) return status;
     s.currentAttribute = attribute;
-    s.inAttribute = 1;
+    s.inAttribute = true;
     ctx.builder.refused.attribute = false;
     return 0;
 }
@@ -85,13 +85,13 @@ int SetId(ParseContext &ctx, CountedString *number) {
     uint32_t id = ParseUnsignedNumber(NumberText(number));
     if (id == 0) return Refuse(ctx, Message::ZeroId, kZeroId);
     IdIndex *shared = s.currentComponent != nullptr ? &GroupTableIds(ctx, *s.currentComponent) : nullptr;
-    if (s.inTable == 1) {
+    if (s.inTable) {
         Table *table = s.currentTable;
         if (table->idGiven == 1) return Refuse(ctx, Message::DuplicateTableStatement, kSecondTableId);
         table->idGiven = 1;
         if (!StoreUniqueId(shared, table->id, id))
             return Refuse(ctx, Message::TableIdNotUnique, kTableIdTaken, id);
-    } else if (s.inAttribute == 1) {
+    } else if (s.inAttribute) {
         Attribute *attribute = s.currentAttribute;
         if (attribute->idGiven == 1)
             return Refuse(ctx, Message::DuplicateAttributeStatement, kSecondAttributeId, id);
@@ -101,7 +101,7 @@ int SetId(ParseContext &ctx, CountedString *number) {
                            : nullptr;
         if (!StoreUniqueId(ids, attribute->id, id))
             return Refuse(ctx, Message::AttributeIdNotUnique, kAttributeIdTaken, id);
-    } else if (s.inGroup == 1) {
+    } else if (s.inGroup) {
         Group *group = s.currentGroup;
         if (group->idGiven == 1) return Refuse(ctx, Message::DuplicateGroupStatement, kSecondGroupId);
         group->idGiven = 1;
@@ -128,7 +128,7 @@ int SetAttributeType(ParseContext &ctx, uint32_t type, CountedString *argument) 
     attribute->typeGiven = 1;
     // A literal lost to an exhausted pool is missing, not an unknown name.
     if (argument == nullptr) return 0;
-    if (type == kNamedEnumeration) {
+    if (type == kTypeNamedEnumeration) {
         attribute->enumerationName = argument;
         attribute->namedEnumeration = FindEnumerationByName(ctx, argument);
         if (attribute->namedEnumeration == nullptr) {
@@ -166,19 +166,19 @@ int SetPragma(ParseContext &ctx, CountedString *literal) {
     ParseState &s = ctx.state;
     const RefusedConstructs &refused = ctx.builder.refused;
     if (refused.attribute || refused.group) return 0;
-    if (s.inAttribute == 1) {
+    if (s.inAttribute) {
         if (s.currentAttribute->pragma != nullptr)
             return Refuse(ctx, Message::DuplicateAttributeStatement, kSecondAttributePragma);
         s.currentAttribute->pragma = literal;
         return 0;
     }
-    if (s.inGroup == 1) {
+    if (s.inGroup) {
         if (s.currentGroup->pragma != nullptr)
             return Refuse(ctx, Message::DuplicateGroupStatement, kSecondGroupPragma);
         s.currentGroup->pragma = literal;
         return 0;
     }
-    if (s.inComponent == 0) return kPragmaOutsideComponent;
+    if (!s.inComponent) return kPragmaOutsideComponent;
     if (s.currentComponent->pragma != nullptr)
         return Refuse(ctx, Message::DuplicateComponentStatement, kSecondComponentPragma);
     s.currentComponent->pragma = literal;
@@ -186,7 +186,7 @@ int SetPragma(ParseContext &ctx, CountedString *literal) {
 }
 
 int LeaveAttribute(ParseContext &ctx) {
-    ctx.state.inAttribute = 0;
+    ctx.state.inAttribute = false;
     ctx.builder.refused.attribute = false;
     return 0;
 }

@@ -60,7 +60,7 @@ int BeginComponent(ParseContext &ctx) {
         return MemoryFault(ctx, kNoMemoryForComponent);
     }
     s.componentBegun = s.currentComponent = component;
-    s.inComponent = 1;
+    s.inComponent = true;
     return 0;
 }
 
@@ -79,15 +79,15 @@ int SetDescription(ParseContext &ctx, CountedString *literal) {
     // Inside a refused attribute or group the flags below still name the
     // enclosing record, which this statement must not reach.
     if (refused.attribute || refused.group) return 0;
-    if (s.inAttribute == 1) {
+    if (s.inAttribute) {
         if (s.currentAttribute->description != nullptr)
             return Refuse(ctx, Message::DuplicateAttributeStatement, kSecondAttributeDescription);
         s.currentAttribute->description = literal;
-    } else if (s.inGroup == 1) {
+    } else if (s.inGroup) {
         if (s.currentGroup->description != nullptr)
             return Refuse(ctx, Message::DuplicateGroupStatement, kSecondGroupDescription);
         s.currentGroup->description = literal;
-    } else if (s.inComponent == 1) {
+    } else if (s.inComponent) {
         if (s.currentComponent->description != nullptr)
             return Refuse(ctx, Message::DuplicateComponentStatement, kSecondComponentDescription);
         s.currentComponent->description = literal;
@@ -177,7 +177,7 @@ int ResetCurrentObjects(ParseContext &ctx) {
     s.currentGroup = nullptr;
     s.currentPath = nullptr;
     s.currentTable = nullptr;
-    s.inComponent = 0;
+    s.inComponent = false;
     ctx.builder.refused.component = false;
     return 0;
 }

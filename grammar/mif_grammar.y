@@ -290,17 +290,17 @@ void mif_grammar_error(ParseContext &ctx, GrammarRun &, const char *message) {
         ;
 /* 129 */ type_statement: TYPE EQUAL data_type
         ;
-/* 130 */ data_type: enumeration_name_text        { S(SetAttributeType(ctx, kNamedEnumeration, L)); }
+/* 130 */ data_type: enumeration_name_text        { S(SetAttributeType(ctx, kTypeNamedEnumeration, L)); }
 /* 131 */          | inline_enumeration
-/* 132 */          | COUNTER                      { S(SetAttributeType(ctx, kCounter, nullptr)); }
-/* 133 */          | COUNTER64                    { S(SetAttributeType(ctx, kCounter64, nullptr)); }
-/* 134 */          | DATE                         { S(SetAttributeType(ctx, kDate, nullptr)); }
-/* 135 */          | GAUGE                        { S(SetAttributeType(ctx, kGauge, nullptr)); }
-/* 136 */          | OCTETSTRING size_spec        { S(SetAttributeType(ctx, kOctetString, TextOf($2))); }
-/* 137 */          | DISPLAYSTRING size_spec      { S(SetAttributeType(ctx, kDisplayString, TextOf($2))); }
-/* 138 */          | STRING size_spec             { S(SetAttributeType(ctx, kDisplayString, TextOf($2))); }
-/* 139 */          | INTEGER_TYPE                 { S(SetAttributeType(ctx, kInteger, nullptr)); }
-/* 140 */          | INTEGER64                    { S(SetAttributeType(ctx, kInteger64, nullptr)); }
+/* 132 */          | COUNTER                      { S(SetAttributeType(ctx, kTypeCounter, nullptr)); }
+/* 133 */          | COUNTER64                    { S(SetAttributeType(ctx, kTypeCounter64, nullptr)); }
+/* 134 */          | DATE                         { S(SetAttributeType(ctx, kTypeDate, nullptr)); }
+/* 135 */          | GAUGE                        { S(SetAttributeType(ctx, kTypeGauge, nullptr)); }
+/* 136 */          | OCTETSTRING size_spec        { S(SetAttributeType(ctx, kTypeOctetString, TextOf($2))); }
+/* 137 */          | DISPLAYSTRING size_spec      { S(SetAttributeType(ctx, kTypeDisplayString, TextOf($2))); }
+/* 138 */          | STRING size_spec             { S(SetAttributeType(ctx, kTypeDisplayString, TextOf($2))); }
+/* 139 */          | INTEGER_TYPE                 { S(SetAttributeType(ctx, kTypeInteger, nullptr)); }
+/* 140 */          | INTEGER64                    { S(SetAttributeType(ctx, kTypeInteger64, nullptr)); }
         ;
 /* 141 */ size_spec: LPAREN unsigned_number RPAREN   { $$ = $2; }
         ;

@@ -86,7 +86,7 @@ INSTANTIATE_TEST_SUITE_P(
                  EXPECT_EQ(Of(s, &Attribute::storage), U({1, 0, 0, 0, 0, 0}));
              }},
         Case{"LaterTypeKeepsSize", kGroupHead + Attr(1, "Type = OctetString(4)\nType = Integer\nValue = 5\n") + kTail,
-             0, "", [](S s) { EXPECT_TRUE(Of(s, &Attribute::type) == U{kInteger} && First(s)->size == 4); }},
+             0, "", [](S s) { EXPECT_TRUE(Of(s, &Attribute::type) == U{kTypeInteger} && First(s)->size == 4); }},
         Case{"EnumerationDefinedLater", kGroupHead + kAttrTop + "ID = 1\n" + kRefer + kEnum, 1039,
              "DMI0234  (File 0, ID " + std::to_string(Line(kGroupHead + kAttrTop) + 2) +
                  ", 0,  <Value>) Cannot locate enumeration by name.\n", nullptr},
@@ -105,9 +105,9 @@ TEST(AttributeHeader, CallerOnlyArguments) {
     EXPECT_EQ(SetId(parsed.ctx(), reinterpret_cast<CountedString *>(&two)), 1033);
     EXPECT_EQ(parsed.parser->Take(), Form1(135, Line(kGroupHead + kAttrTop) + 1, "@", kAttrDup, 2));
     EXPECT_EQ(parsed.state().currentAttribute->id, 1u);
-    EXPECT_EQ(SetAttributeType(parsed.ctx(), kNamedEnumeration, nullptr), 0);  // missing, not unknown
+    EXPECT_EQ(SetAttributeType(parsed.ctx(), kTypeNamedEnumeration, nullptr), 0);  // missing, not unknown
     EXPECT_EQ(parsed.parser->Take(), "");
-    EXPECT_TRUE(parsed.state().currentAttribute->type == kNamedEnumeration && parsed.ctx().diagnostics.abortParse == 0);
+    EXPECT_TRUE(parsed.state().currentAttribute->type == kTypeNamedEnumeration && parsed.ctx().diagnostics.abortParse == 0);
 }
 
 // Group IDs stay unique however many groups the component holds: one line, for the one repeat.

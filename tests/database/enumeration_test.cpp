@@ -97,7 +97,7 @@ TEST(EnumerationTest, OwnEnumerationsTakeGeneratedNames) {
     EXPECT_EQ(parsed.status, 0);
     std::vector<std::string> names;
     for (const Attribute *a = parsed.state().componentList->groups->attributes; a; a = a->next) {
-        EXPECT_TRUE(a->type == kOwnEnumeration && a->typeGiven == 1 && a->namedEnumeration == nullptr);
+        EXPECT_TRUE(a->type == kTypeOwnEnumeration && a->typeGiven == 1 && a->namedEnumeration == nullptr);
         names.push_back(Ascii(a->ownEnumeration->name));
     }
     // One counter serves the whole process, so other tests may have used names before; a named one advances it.

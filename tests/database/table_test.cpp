@@ -37,9 +37,9 @@ std::string Cell(const TableCell &c) {
         return "?" + (c.entry->kind == kLiteralValue ? Ascii(c.entry->text) : c.entry->text->Chars());
     std::string out = c.overlay ? "*" : "";
     switch (c.type) {
-    case kInteger: return out + std::to_string(c.value.signedValue);
-    case kDisplayString: return out + Ascii(c.value.text);
-    case kOwnEnumeration: return out + (c.value.element ? "e" + std::to_string(c.value.element->value) : "e-");
+    case kTypeInteger: return out + std::to_string(c.value.signedValue);
+    case kTypeDisplayString: return out + Ascii(c.value.text);
+    case kTypeOwnEnumeration: return out + (c.value.element ? "e" + std::to_string(c.value.element->value) : "e-");
     default: return out + "t" + std::to_string(c.type);
     }
 }

@@ -44,19 +44,12 @@ const std::string kTable =
     Attr(1, "Type = Counter\n") + "End Group\n" +
     "Start Table\nName = \"rows\"\nClass = \"tk\"\nID = 9\n{10, \"a\"}\n{20, \"bc\"}\nEnd Table\n";
 
-// Size first, then the block into a buffer of exactly that size.
+std::string AsText(const std::vector<unsigned char> &block) { return std::string(block.begin(), block.end()); }
+
 std::string GroupBlock(const ParseContext &ctx, uint32_t id, const std::string *cls, const uint32_t *filter) {
     const std::string component = Name("c");
-    int32_t size = QueryGroupData(ctx, component.data(), static_cast<int32_t>(component.size()), id,
-                                  cls ? cls->data() : nullptr, cls ? static_cast<int32_t>(cls->size()) : 0,
-                                  filter, nullptr);
-    std::string block(static_cast<size_t>(size), '\x5A');
-    if (size == 0) return block;
-    EXPECT_EQ(QueryGroupData(ctx, component.data(), static_cast<int32_t>(component.size()), id,
-                             cls ? cls->data() : nullptr, cls ? static_cast<int32_t>(cls->size()) : 0, filter,
-                             block.data()),
-              size);
-    return block;
+    return AsText(GroupData(ctx, component.data(), static_cast<int32_t>(component.size()), id,
+                            cls ? cls->data() : nullptr, cls ? static_cast<int32_t>(cls->size()) : 0, filter));
 }
 
 TEST(DataBlockTest, GroupBlocksByFilter) {
@@ -66,7 +59,7 @@ TEST(DataBlockTest, GroupBlocksByFilter) {
     const uint32_t onlyThree[] = {3, 0}, none[] = {0}, reversed[] = {6, 5, 3, 2, 1, 0};
     const Bytes all = Bytes()
                           .U32(106).U32(4).U32(1).U32(3).U32(98).U32(4).U32(102).U32(4).U32(44).U32(56).U32(68)
-                          .U32(1).U32(2).U32(3).U32(kCounter).U32(kDisplayString).U32(kInteger)
+                          .U32(1).U32(2).U32(3).U32(kTypeCounter).U32(kTypeDisplayString).U32(kTypeInteger)
                           .U32(80).U32(84).U32(94)
                           .U32(7).U32(6).Raw(Name("ab")).U32(static_cast<uint32_t>(-2)).Raw(tail);
     EXPECT_EQ(GroupBlock(parsed.ctx(), 4, nullptr, nullptr), all.data);
@@ -74,7 +67,7 @@ TEST(DataBlockTest, GroupBlocksByFilter) {
     EXPECT_EQ(GroupBlock(parsed.ctx(), 4, nullptr, reversed), all.data);
     EXPECT_EQ(GroupBlock(parsed.ctx(), 4, nullptr, onlyThree),
               Bytes().U32(68).U32(4).U32(1).U32(1).U32(60).U32(4).U32(64).U32(4).U32(44).U32(48).U32(52)
-                  .U32(3).U32(kInteger).U32(56).U32(static_cast<uint32_t>(-2)).Raw(tail).data);
+                  .U32(3).U32(kTypeInteger).U32(56).U32(static_cast<uint32_t>(-2)).Raw(tail).data);
     EXPECT_EQ(GroupBlock(parsed.ctx(), 4, nullptr, none),
               Bytes().U32(52).U32(4).U32(1).U32(0).U32(44).U32(4).U32(48).U32(4).U32(44).U32(44).U32(44)
                   .Raw(tail).data);
@@ -88,40 +81,31 @@ TEST(DataBlockTest, GroupBlocksByFilter) {
 TEST(DataBlockTest, TableBlockHoldsColumnsOfRows) {
     test::ParsedText parsed = test::ParseText(kGroup + kTable + "End Component\n");
     ASSERT_EQ(parsed.status, 0) << parsed.diagnostics;
-    int32_t size = QueryTableData(parsed.ctx(), nullptr, 0, 9, nullptr, 0, nullptr, nullptr);
-    std::string block(static_cast<size_t>(size), '\0');
-    ASSERT_EQ(QueryTableData(parsed.ctx(), nullptr, 0, 9, nullptr, 0, nullptr, block.data()), size);
-    EXPECT_EQ(block, Bytes()
+    EXPECT_EQ(AsText(TableData(parsed.ctx(), nullptr, 0, 9, nullptr, 0, nullptr)), Bytes()
                          .U32(104).U32(9).U32(2).U32(2).U32(94).U32(4).U32(98).U32(6).U32(44).U32(52).U32(60)
-                         .U32(1).U32(2).U32(kCounter).U32(kDisplayString).U32(68).U32(76)
+                         .U32(1).U32(2).U32(kTypeCounter).U32(kTypeDisplayString).U32(68).U32(76)
                          .U32(10).U32(20).U32(4).Raw(Name("a")).U32(6).Raw(Name("bc"))
                          .Raw(Name("c")).Raw(Name("tk")).data);
-    uint32_t ids[3] = {};
-    EXPECT_EQ(QueryGroups(parsed.ctx(), nullptr, 0, nullptr), 2);  // the template has no ID
-    EXPECT_EQ(QueryGroups(parsed.ctx(), nullptr, 0, ids), 2);
-    EXPECT_EQ(ids[0], 4u);
-    EXPECT_EQ(ids[1], 9u);
+    // The template has no ID.
+    EXPECT_EQ(GroupIds(parsed.ctx(), nullptr, 0), (std::vector<uint32_t>{4, 9}));
 }
 
-// Nothing found leaves the buffer as it was; a failed parse still lists its
-// IDs but serves no data, and a released database serves nothing.
-TEST(DataBlockTest, NothingFoundLeavesTheBufferAlone) {
+// A failed parse still lists its IDs but serves no data, and a released
+// database serves nothing.
+TEST(DataBlockTest, NothingFoundGivesNothing) {
     test::ParsedText failed = test::ParseText(kGroup + "Start Group\nEnd Component\n");
     ASSERT_NE(failed.status, 0);
-    char buffer[8] = "intact";
-    EXPECT_EQ(QueryGroups(failed.ctx(), nullptr, 0, nullptr), 1);
-    EXPECT_EQ(QueryGroupData(failed.ctx(), nullptr, 0, 4, nullptr, 0, nullptr, buffer), 0);
-    EXPECT_STREQ(buffer, "intact");
+    EXPECT_EQ(GroupIds(failed.ctx(), nullptr, 0).size(), 1u);
+    EXPECT_TRUE(GroupData(failed.ctx(), nullptr, 0, 4, nullptr, 0, nullptr).empty());
 
     test::ParsedText good = test::ParseText(kGroup + "End Component\n");
     const std::string wrong = Name("C");
-    EXPECT_EQ(QueryGroups(good.ctx(), wrong.data(), static_cast<int32_t>(wrong.size()), nullptr), 0);
-    EXPECT_EQ(QueryGroups(good.ctx(), wrong.data(), -1, nullptr), 0);
-    EXPECT_EQ(QueryTableData(good.ctx(), nullptr, 0, 4, nullptr, 0, nullptr, buffer), 0);
+    EXPECT_TRUE(GroupIds(good.ctx(), wrong.data(), static_cast<int32_t>(wrong.size())).empty());
+    EXPECT_TRUE(GroupIds(good.ctx(), wrong.data(), -1).empty());
+    EXPECT_TRUE(TableData(good.ctx(), nullptr, 0, 4, nullptr, 0, nullptr).empty());
     ShutdownParser(good.ctx());
-    EXPECT_EQ(QueryGroups(good.ctx(), nullptr, 0, nullptr), 0);
-    EXPECT_EQ(QueryGroupData(good.ctx(), nullptr, 0, 4, nullptr, 0, nullptr, buffer), 0);
-    EXPECT_STREQ(buffer, "intact");
+    EXPECT_TRUE(GroupIds(good.ctx(), nullptr, 0).empty());
+    EXPECT_TRUE(GroupData(good.ctx(), nullptr, 0, 4, nullptr, 0, nullptr).empty());
 }
 
 }  // namespace
