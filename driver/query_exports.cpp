@@ -32,6 +32,18 @@ int Answer(Query query, void *out) {
     }
 }
 
+// A data block of the process-wide parser's database, by the C protocol.
+template <typename Query>
+int DataBlock(Query query, const void *componentName, int componentNameLength, unsigned int id,
+              const void *className, int classNameLength, const unsigned int *attributeIds, void *buffer) {
+    return Answer(
+        [&] {
+            return query(mifkit::ProcessParser(), componentName, componentNameLength, id, className,
+                         classNameLength, attributeIds);
+        },
+        buffer);
+}
+
 }  // namespace
 
 extern "C" {
@@ -44,23 +56,15 @@ MIFKIT_API int MIFKIT_CALL GetGroups(const void *componentName, int componentNam
 MIFKIT_API int MIFKIT_CALL GetGroupData(const void *componentName, int componentNameLength,
                                         unsigned int groupId, const void *className, int classNameLength,
                                         const unsigned int *attributeIds, void *buffer) {
-    return Answer(
-        [&] {
-            return mifkit::GroupData(mifkit::ProcessParser(), componentName, componentNameLength, groupId,
-                                     className, classNameLength, attributeIds);
-        },
-        buffer);
+    return DataBlock(mifkit::GroupData, componentName, componentNameLength, groupId, className, classNameLength,
+                     attributeIds, buffer);
 }
 
 MIFKIT_API int MIFKIT_CALL GetTableData(const void *componentName, int componentNameLength,
                                         unsigned int tableId, const void *className, int classNameLength,
                                         const unsigned int *attributeIds, void *buffer) {
-    return Answer(
-        [&] {
-            return mifkit::TableData(mifkit::ProcessParser(), componentName, componentNameLength, tableId,
-                                     className, classNameLength, attributeIds);
-        },
-        buffer);
+    return DataBlock(mifkit::TableData, componentName, componentNameLength, tableId, className, classNameLength,
+                     attributeIds, buffer);
 }
 
 MIFKIT_API void MIFKIT_CALL FreeTableData(void *block) { std::free(block); }

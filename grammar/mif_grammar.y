@@ -8,6 +8,13 @@
  *   U  the status is ignored.
  * L stands for the pending literal, joined by TakeLiteral.
  *
+ * The pieces of a literal collect in the pending list as each is shifted
+ * (148, 149), where an exhausted pool is reported at that piece's token; the
+ * statement that uses the literal takes it when it is reduced. Handing the
+ * literal up through $$ instead would move the join and its failures to
+ * other reductions; the action timing tests pin every diagnostic line to the
+ * present moments, so the list and the text rules (8, 12, ...) stay.
+ *
  * Which reductions run with the look-ahead token already read decides the
  * line and token every builder message shows: an LALR parser with default
  * reductions reads it exactly where a production's end cannot be known
