@@ -9,7 +9,7 @@ namespace mifkit {
 std::vector<uint32_t> GroupIds(const ParseContext &ctx, const void *componentName,
                                int32_t componentNameLength) {
     std::vector<uint32_t> ids;
-    const Component *component = FindComponent(ctx, componentName, componentNameLength);
+    const Component *component = FindComponent(ctx.state.componentList, componentName, componentNameLength);
     if (component == nullptr) return ids;
     for (const Group *g = component->groups; g != nullptr; g = g->next)
         if (g->idGiven == 1) ids.push_back(g->id);
@@ -24,7 +24,7 @@ template <typename Find, typename Write>
 std::vector<unsigned char> QueryDataBlock(const ParseContext &ctx, const void *componentName,
                                           int32_t componentNameLength, Find find, Write write) {
     if (!ctx.databaseLoaded) return {};
-    const Component *component = FindComponent(ctx, componentName, componentNameLength);
+    const Component *component = FindComponent(ctx.state.componentList, componentName, componentNameLength);
     if (component == nullptr) return {};
     const auto *record = find(*component);
     if (record == nullptr) return {};
@@ -38,7 +38,7 @@ std::vector<unsigned char> GroupData(const ParseContext &ctx, const void *compon
                                      int32_t classNameLength, const uint32_t *attributeIds) {
     return QueryDataBlock(
         ctx, componentName, componentNameLength,
-        [&](const Component &c) { return FindGroup(ctx, c, groupId, className, classNameLength); },
+        [&](const Component &c) { return FindGroup(ctx.query, c, groupId, className, classNameLength); },
         [&](const Component &c, const Group &g) { return GroupDataBlock(c, g, attributeIds); });
 }
 
@@ -47,7 +47,7 @@ std::vector<unsigned char> TableData(const ParseContext &ctx, const void *compon
                                      int32_t classNameLength, const uint32_t *attributeIds) {
     return QueryDataBlock(
         ctx, componentName, componentNameLength,
-        [&](const Component &c) { return FindTable(ctx, c, tableId, className, classNameLength); },
+        [&](const Component &c) { return FindTable(ctx.query, c, tableId, className, classNameLength); },
         [&](const Component &c, const Table &t) { return TableDataBlock(c, t, attributeIds); });
 }
 
