@@ -1,5 +1,5 @@
-// Attributes, and the ID and Pragma statements that attributes, groups,
-// tables and the component share.
+// Attributes, and the ID, Description and Pragma statements that
+// attributes, groups, tables and the component share.
 #include "database/builder_support.h"
 #include "database/builders.h"
 #include "database/numeric_conversion.h"
@@ -51,6 +51,41 @@ bool StoreUniqueId(IdIndex *index, uint32_t &field, uint32_t id) {
     field = id;
     if (index == nullptr) return true;
     return index->counts[id]++ == 0;
+}
+
+// A text statement that attributes, groups and the component share: where
+// each keeps it, and the statuses of a second one and of one outside them.
+struct SharedText {
+    CountedString *Attribute::*attributeText;
+    CountedString *Group::*groupText;
+    CountedString *Component::*componentText;
+    int secondInAttribute;
+    int secondInGroup;
+    int secondInComponent;
+    int outsideEveryBody;
+};
+
+// The statement goes to the innermost open body; a second one is refused.
+int SetSharedText(ParseContext &ctx, const SharedText &statement, CountedString *literal) {
+    ParseState &s = ctx.state;
+    const RefusedConstructs &refused = ctx.builder.refused;
+    // Inside a refused attribute or group the flags below still name the
+    // enclosing record, which this statement must not reach.
+    if (refused.attribute || refused.group) return 0;
+    auto set = [&](CountedString *&text, Message duplicate, int status) {
+        if (text != nullptr) return Refuse(ctx, duplicate, status);
+        text = literal;
+        return 0;
+    };
+    if (s.inAttribute)
+        return set(s.currentAttribute->*statement.attributeText, Message::DuplicateAttributeStatement,
+                   statement.secondInAttribute);
+    if (s.inGroup)
+        return set(s.currentGroup->*statement.groupText, Message::DuplicateGroupStatement,
+                   statement.secondInGroup);
+    if (!s.inComponent) return statement.outsideEveryBody;
+    return set(s.currentComponent->*statement.componentText, Message::DuplicateComponentStatement,
+               statement.secondInComponent);
 }
 
 }  // namespace
@@ -162,27 +197,19 @@ int SetAttributeValue(ParseContext &ctx, ValueForm form, TokenValue *value) {
     return ConvertAttributeValue(ctx);
 }
 
+int SetDescription(ParseContext &ctx, CountedString *literal) {
+    static constexpr SharedText kDescription{&Attribute::description, &Group::description,
+                                             &Component::description,  kSecondAttributeDescription,
+                                             kSecondGroupDescription,  kSecondComponentDescription,
+                                             kSuccess};
+    return SetSharedText(ctx, kDescription, literal);
+}
+
 int SetPragma(ParseContext &ctx, CountedString *literal) {
-    ParseState &s = ctx.state;
-    const RefusedConstructs &refused = ctx.builder.refused;
-    if (refused.attribute || refused.group) return 0;
-    if (s.inAttribute) {
-        if (s.currentAttribute->pragma != nullptr)
-            return Refuse(ctx, Message::DuplicateAttributeStatement, kSecondAttributePragma);
-        s.currentAttribute->pragma = literal;
-        return 0;
-    }
-    if (s.inGroup) {
-        if (s.currentGroup->pragma != nullptr)
-            return Refuse(ctx, Message::DuplicateGroupStatement, kSecondGroupPragma);
-        s.currentGroup->pragma = literal;
-        return 0;
-    }
-    if (!s.inComponent) return kPragmaOutsideComponent;
-    if (s.currentComponent->pragma != nullptr)
-        return Refuse(ctx, Message::DuplicateComponentStatement, kSecondComponentPragma);
-    s.currentComponent->pragma = literal;
-    return 0;
+    static constexpr SharedText kPragma{&Attribute::pragma,     &Group::pragma,     &Component::pragma,
+                                        kSecondAttributePragma, kSecondGroupPragma, kSecondComponentPragma,
+                                        kPragmaOutsideComponent};
+    return SetSharedText(ctx, kPragma, literal);
 }
 
 int LeaveAttribute(ParseContext &ctx) {

@@ -73,28 +73,6 @@ int SetComponentName(ParseContext &ctx, CountedString *literal) {
     return 0;
 }
 
-int SetDescription(ParseContext &ctx, CountedString *literal) {
-    ParseState &s = ctx.state;
-    const RefusedConstructs &refused = ctx.builder.refused;
-    // Inside a refused attribute or group the flags below still name the
-    // enclosing record, which this statement must not reach.
-    if (refused.attribute || refused.group) return 0;
-    if (s.inAttribute) {
-        if (s.currentAttribute->description != nullptr)
-            return Refuse(ctx, Message::DuplicateAttributeStatement, kSecondAttributeDescription);
-        s.currentAttribute->description = literal;
-    } else if (s.inGroup) {
-        if (s.currentGroup->description != nullptr)
-            return Refuse(ctx, Message::DuplicateGroupStatement, kSecondGroupDescription);
-        s.currentGroup->description = literal;
-    } else if (s.inComponent) {
-        if (s.currentComponent->description != nullptr)
-            return Refuse(ctx, Message::DuplicateComponentStatement, kSecondComponentDescription);
-        s.currentComponent->description = literal;
-    }
-    return 0;
-}
-
 int BeginPath(ParseContext &ctx) {
     ParseState &s = ctx.state;
     ctx.builder.refused.path = true;  // until the path exists
