@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "core/record_codes.h"
 #include "tools/loaded_database.h"
 
 namespace mifkit::tool {
@@ -17,8 +18,9 @@ void PutOptional(Json &object, const char *key, const Text &text) {
 }
 
 const char *OsName(uint32_t os) {
+    // In OsCode order.
     static const char *const kNames[] = {"DOS", "MACOS", "OS2", "UNIX", "WIN16", "WIN32", "WIN9X", "WINNT"};
-    return os < 8 ? kNames[os] : "?";
+    return os <= kWinNt ? kNames[os] : "?";
 }
 
 const char *TypeName(uint32_t type) {
@@ -38,8 +40,9 @@ const char *TypeName(uint32_t type) {
 }
 
 const char *AccessName(uint32_t access) {
+    // In Access order; no Access statement shows none.
     static const char *const kNames[] = {nullptr, "Read-Only", "Read-Write", "Write-Only", "Unsupported"};
-    return access < 5 ? kNames[access] : nullptr;
+    return access <= kUnsupported ? kNames[access] : nullptr;
 }
 
 Json ElementsJson(const EnumerationView &enumeration) {
@@ -75,7 +78,7 @@ Json AttributeJson(const AttributeView &attribute) {
     Json json{{"id", attribute.id()}, {"name", TextJson(attribute.name())}};
     PutOptional(json, "description", attribute.description());
     if (const char *access = AccessName(attribute.access())) json["access"] = access;
-    json["storage"] = attribute.storage() == 1 ? "Specific" : "Common";
+    json["storage"] = attribute.storage() == kSpecific ? "Specific" : "Common";
     if (const char *type = TypeName(attribute.type())) json["type"] = type;
     if (attribute.type() == kTypeOctetString || attribute.type() == kTypeDisplayString)
         json["size"] = attribute.size();
@@ -85,7 +88,7 @@ Json AttributeJson(const AttributeView &attribute) {
         json["unknown"] = true;
     } else if (attribute.overlay()) {
         json["overlay"] = TextJson(attribute.value().text());
-    } else if (attribute.valueForm() != 1) {
+    } else if (attribute.valueForm() != kUnsupportedValue) {
         Json value = ValueJson(attribute.value());
         if (!value.is_null()) json["value"] = std::move(value);
     }
