@@ -40,7 +40,7 @@ int ReportAtToken(ParseContext &ctx, Message message, uint32_t third = 0);
 // bytes, as a value checked after its token has gone by.
 int ReportLiteralText(ParseContext &ctx, Message message, const CountedString &text);
 
-// Message 225 at the lexer's line and token; sets ErrorSeen.
+// Syntax Error at the lexer's line and token; sets ErrorSeen.
 void ReportSyntaxError(ParseContext &ctx, const char *ignored);
 
 void ResetStatusHistory(ParseContext &ctx);

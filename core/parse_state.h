@@ -44,12 +44,12 @@ struct ParseState {
     TableCell *currentCell;
     KeyEntry *keyTail;
     TokenValue *pendingEntry;
-    uint32_t inAttributeEnumeration;
-    uint32_t inComponent;
-    uint32_t inGroup;
-    uint32_t inAttribute;
-    uint32_t inTable;
-    uint32_t rowPending;
+    bool inAttributeEnumeration;
+    bool inComponent;
+    bool inGroup;
+    bool inAttribute;
+    bool inTable;
+    bool rowPending;
 };
 
 }  // namespace mifkit

@@ -6,23 +6,9 @@
 #include <cstdint>
 
 #include "core/token_value.h"
+#include "mifkit/data_type.h"
 
 namespace mifkit {
-
-// The type code of an attribute, a cell and a query result.
-enum DataType : uint32_t {
-    kNoType = 0,
-    kCounter = 1,
-    kCounter64 = 2,
-    kGauge = 3,
-    kInteger = 5,
-    kInteger64 = 6,
-    kOctetString = 7,
-    kDisplayString = 8,
-    kDate = 11,
-    kNamedEnumeration = 111,
-    kOwnEnumeration = 112,
-};
 
 struct EnumElement;
 

@@ -1,5 +1,5 @@
-// Attributes, and the ID and Pragma statements that attributes, groups,
-// tables and the component share.
+// Attributes, and the ID, Description and Pragma statements that
+// attributes, groups, tables and the component share.
 #include "database/builder_support.h"
 #include "database/builders.h"
 #include "database/numeric_conversion.h"
@@ -53,6 +53,41 @@ bool StoreUniqueId(IdIndex *index, uint32_t &field, uint32_t id) {
     return index->counts[id]++ == 0;
 }
 
+// A text statement that attributes, groups and the component share: where
+// each keeps it, and the statuses of a second one and of one outside them.
+struct SharedText {
+    CountedString *Attribute::*attributeText;
+    CountedString *Group::*groupText;
+    CountedString *Component::*componentText;
+    int secondInAttribute;
+    int secondInGroup;
+    int secondInComponent;
+    int outsideEveryBody;
+};
+
+// The statement goes to the innermost open body; a second one is refused.
+int SetSharedText(ParseContext &ctx, const SharedText &statement, CountedString *literal) {
+    ParseState &s = ctx.state;
+    const RefusedConstructs &refused = ctx.builder.refused;
+    // Inside a refused attribute or group the flags below still name the
+    // enclosing record, which this statement must not reach.
+    if (refused.attribute || refused.group) return 0;
+    auto set = [&](CountedString *&text, Message duplicate, int status) {
+        if (text != nullptr) return Refuse(ctx, duplicate, status);
+        text = literal;
+        return 0;
+    };
+    if (s.inAttribute)
+        return set(s.currentAttribute->*statement.attributeText, Message::DuplicateAttributeStatement,
+                   statement.secondInAttribute);
+    if (s.inGroup)
+        return set(s.currentGroup->*statement.groupText, Message::DuplicateGroupStatement,
+                   statement.secondInGroup);
+    if (!s.inComponent) return statement.outsideEveryBody;
+    return set(s.currentComponent->*statement.componentText, Message::DuplicateComponentStatement,
+               statement.secondInComponent);
+}
+
 }  // namespace
 
 int CompareCountedStrings(const CountedString *a, const CountedString *b) {
@@ -68,7 +103,7 @@ int BeginAttribute(ParseContext &ctx) {
                                    kNoMemoryForAttribute, kNoMemoryForFirstAttribute, status);
     if (attribute == nullptr) return status;
     s.currentAttribute = attribute;
-    s.inAttribute = 1;
+    s.inAttribute = true;
     ctx.builder.refused.attribute = false;
     return 0;
 }
@@ -85,13 +120,13 @@ int SetId(ParseContext &ctx, CountedString *number) {
     uint32_t id = ParseUnsignedNumber(NumberText(number));
     if (id == 0) return Refuse(ctx, Message::ZeroId, kZeroId);
     IdIndex *shared = s.currentComponent != nullptr ? &GroupTableIds(ctx, *s.currentComponent) : nullptr;
-    if (s.inTable == 1) {
+    if (s.inTable) {
         Table *table = s.currentTable;
         if (table->idGiven == 1) return Refuse(ctx, Message::DuplicateTableStatement, kSecondTableId);
         table->idGiven = 1;
         if (!StoreUniqueId(shared, table->id, id))
             return Refuse(ctx, Message::TableIdNotUnique, kTableIdTaken, id);
-    } else if (s.inAttribute == 1) {
+    } else if (s.inAttribute) {
         Attribute *attribute = s.currentAttribute;
         if (attribute->idGiven == 1)
             return Refuse(ctx, Message::DuplicateAttributeStatement, kSecondAttributeId, id);
@@ -101,7 +136,7 @@ int SetId(ParseContext &ctx, CountedString *number) {
                            : nullptr;
         if (!StoreUniqueId(ids, attribute->id, id))
             return Refuse(ctx, Message::AttributeIdNotUnique, kAttributeIdTaken, id);
-    } else if (s.inGroup == 1) {
+    } else if (s.inGroup) {
         Group *group = s.currentGroup;
         if (group->idGiven == 1) return Refuse(ctx, Message::DuplicateGroupStatement, kSecondGroupId);
         group->idGiven = 1;
@@ -128,7 +163,7 @@ int SetAttributeType(ParseContext &ctx, uint32_t type, CountedString *argument) 
     attribute->typeGiven = 1;
     // A literal lost to an exhausted pool is missing, not an unknown name.
     if (argument == nullptr) return 0;
-    if (type == kNamedEnumeration) {
+    if (type == kTypeNamedEnumeration) {
         attribute->enumerationName = argument;
         attribute->namedEnumeration = FindEnumerationByName(ctx, argument);
         if (attribute->namedEnumeration == nullptr) {
@@ -162,31 +197,23 @@ int SetAttributeValue(ParseContext &ctx, ValueForm form, TokenValue *value) {
     return ConvertAttributeValue(ctx);
 }
 
+int SetDescription(ParseContext &ctx, CountedString *literal) {
+    static constexpr SharedText kDescription{&Attribute::description, &Group::description,
+                                             &Component::description,  kSecondAttributeDescription,
+                                             kSecondGroupDescription,  kSecondComponentDescription,
+                                             kSuccess};
+    return SetSharedText(ctx, kDescription, literal);
+}
+
 int SetPragma(ParseContext &ctx, CountedString *literal) {
-    ParseState &s = ctx.state;
-    const RefusedConstructs &refused = ctx.builder.refused;
-    if (refused.attribute || refused.group) return 0;
-    if (s.inAttribute == 1) {
-        if (s.currentAttribute->pragma != nullptr)
-            return Refuse(ctx, Message::DuplicateAttributeStatement, kSecondAttributePragma);
-        s.currentAttribute->pragma = literal;
-        return 0;
-    }
-    if (s.inGroup == 1) {
-        if (s.currentGroup->pragma != nullptr)
-            return Refuse(ctx, Message::DuplicateGroupStatement, kSecondGroupPragma);
-        s.currentGroup->pragma = literal;
-        return 0;
-    }
-    if (s.inComponent == 0) return kPragmaOutsideComponent;
-    if (s.currentComponent->pragma != nullptr)
-        return Refuse(ctx, Message::DuplicateComponentStatement, kSecondComponentPragma);
-    s.currentComponent->pragma = literal;
-    return 0;
+    static constexpr SharedText kPragma{&Attribute::pragma,     &Group::pragma,     &Component::pragma,
+                                        kSecondAttributePragma, kSecondGroupPragma, kSecondComponentPragma,
+                                        kPragmaOutsideComponent};
+    return SetSharedText(ctx, kPragma, literal);
 }
 
 int LeaveAttribute(ParseContext &ctx) {
-    ctx.state.inAttribute = 0;
+    ctx.state.inAttribute = false;
     ctx.builder.refused.attribute = false;
     return 0;
 }

@@ -16,7 +16,6 @@ struct ParseContext;
 int SetLanguage(ParseContext &ctx, CountedString *literal);
 int BeginComponent(ParseContext &ctx);
 int SetComponentName(ParseContext &ctx, CountedString *literal);
-int SetDescription(ParseContext &ctx, CountedString *literal);
 int BeginPath(ParseContext &ctx);
 int SetPathName(ParseContext &ctx, CountedString *literal);
 int AddPathEntry(ParseContext &ctx, uint32_t os, CountedString *path, bool directInterface);
@@ -58,6 +57,7 @@ int SetAttributeAccess(ParseContext &ctx, Access access);
 int SetAttributeStorage(ParseContext &ctx, Storage storage);
 int SetAttributeType(ParseContext &ctx, uint32_t type, CountedString *argument);
 int SetAttributeValue(ParseContext &ctx, ValueForm form, TokenValue *value);
+int SetDescription(ParseContext &ctx, CountedString *literal);
 int SetPragma(ParseContext &ctx, CountedString *literal);
 int LeaveAttribute(ParseContext &ctx);
 

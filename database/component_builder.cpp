@@ -60,7 +60,7 @@ int BeginComponent(ParseContext &ctx) {
         return MemoryFault(ctx, kNoMemoryForComponent);
     }
     s.componentBegun = s.currentComponent = component;
-    s.inComponent = 1;
+    s.inComponent = true;
     return 0;
 }
 
@@ -70,28 +70,6 @@ int SetComponentName(ParseContext &ctx, CountedString *literal) {
     if (component->name != nullptr)
         return Refuse(ctx, Message::DuplicateComponentStatement, kSecondComponentName);
     component->name = literal;
-    return 0;
-}
-
-int SetDescription(ParseContext &ctx, CountedString *literal) {
-    ParseState &s = ctx.state;
-    const RefusedConstructs &refused = ctx.builder.refused;
-    // Inside a refused attribute or group the flags below still name the
-    // enclosing record, which this statement must not reach.
-    if (refused.attribute || refused.group) return 0;
-    if (s.inAttribute == 1) {
-        if (s.currentAttribute->description != nullptr)
-            return Refuse(ctx, Message::DuplicateAttributeStatement, kSecondAttributeDescription);
-        s.currentAttribute->description = literal;
-    } else if (s.inGroup == 1) {
-        if (s.currentGroup->description != nullptr)
-            return Refuse(ctx, Message::DuplicateGroupStatement, kSecondGroupDescription);
-        s.currentGroup->description = literal;
-    } else if (s.inComponent == 1) {
-        if (s.currentComponent->description != nullptr)
-            return Refuse(ctx, Message::DuplicateComponentStatement, kSecondComponentDescription);
-        s.currentComponent->description = literal;
-    }
     return 0;
 }
 
@@ -177,7 +155,7 @@ int ResetCurrentObjects(ParseContext &ctx) {
     s.currentGroup = nullptr;
     s.currentPath = nullptr;
     s.currentTable = nullptr;
-    s.inComponent = 0;
+    s.inComponent = false;
     ctx.builder.refused.component = false;
     return 0;
 }

@@ -18,7 +18,7 @@ constexpr size_t kIndexedEnumerationSize = 16;
 Enumeration *AddressedEnumeration(ParseContext &ctx) {
     if (ctx.builder.refused.enumeration) return nullptr;
     ParseState &s = ctx.state;
-    if (s.inAttributeEnumeration == 0) return s.currentEnumeration;
+    if (!s.inAttributeEnumeration) return s.currentEnumeration;
     return s.currentAttribute != nullptr ? s.currentAttribute->ownEnumeration : nullptr;
 }
 
@@ -67,7 +67,7 @@ int BeginEnumeration(ParseContext &ctx) {
     ParseState &s = ctx.state;
     ctx.builder.refused.enumeration = false;
     if (s.currentComponent == nullptr) return RefuseEnumeration(ctx, kEnumerationOutsideComponent);
-    s.inAttributeEnumeration = 0;
+    s.inAttributeEnumeration = false;
     int status = 0;
     auto *enumeration = AppendRecord(ctx, s.currentEnumeration, s.currentComponent->enumerations,
                                      kNoMemoryForEnumeration, kNoMemoryForFirstEnumeration, status);
@@ -90,8 +90,8 @@ int BeginAttributeEnumeration(ParseContext &ctx) {
     if (enumeration == nullptr)
         return RefuseEnumeration(ctx, MemoryFault(ctx, kNoMemoryForAttributeEnumeration));
     s.currentAttribute->ownEnumeration = enumeration;
-    s.inAttributeEnumeration = 1;
-    s.currentAttribute->type = kOwnEnumeration;
+    s.inAttributeEnumeration = true;
+    s.currentAttribute->type = kTypeOwnEnumeration;
     s.currentAttribute->typeGiven = 1;
     enumeration->name = MakeEnumerationName(ctx);
     if (enumeration->name == nullptr) return MemoryFault(ctx, kNoMemoryForEnumerationName);
@@ -141,7 +141,7 @@ int EndEnumeration(ParseContext &ctx) {
 }
 
 int LeaveEnumeration(ParseContext &ctx) {
-    ctx.state.inAttributeEnumeration = 0;
+    ctx.state.inAttributeEnumeration = false;
     return 0;
 }
 

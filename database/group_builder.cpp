@@ -79,7 +79,7 @@ int BeginGroup(ParseContext &ctx) {
         s.topGroupList = group;
         s.currentGroup = s.topGroupTail = group;
     }
-    s.inGroup = 1;
+    s.inGroup = true;
     return 0;
 }
 
@@ -94,7 +94,7 @@ int SetGroupName(ParseContext &ctx, CountedString *literal) {
 int SetClass(ParseContext &ctx, CountedString *literal) {
     ParseState &s = ctx.state;
     if (ctx.builder.refused.table || ctx.builder.refused.group) return 0;
-    if (s.inTable == 1) {
+    if (s.inTable) {
         Table *table = s.currentTable;
         if (table->className != nullptr)
             return Refuse(ctx, Message::DuplicateTableStatement, kSecondTableClass);
@@ -113,7 +113,7 @@ int SetClass(ParseContext &ctx, CountedString *literal) {
         table->templateGroup = found;
         return 0;
     }
-    if (s.inGroup == 1) {
+    if (s.inGroup) {
         if (s.currentGroup->className != nullptr)
             return Refuse(ctx, Message::DuplicateGroupStatement, kSecondGroupClass);
         s.currentGroup->className = literal;
@@ -186,7 +186,7 @@ int EndGroup(ParseContext &ctx) {
 
 int LeaveGroup(ParseContext &ctx) {
     ctx.state.currentAttribute = nullptr;
-    ctx.state.inGroup = 0;
+    ctx.state.inGroup = false;
     ctx.builder.refused.group = false;
     ctx.builder.refused.attribute = false;
     return 0;

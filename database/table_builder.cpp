@@ -47,24 +47,24 @@ void CopyTemplateDefault(ParseContext &ctx, TableCell &cell) {
     if (a == nullptr) return;
     cell.type = a->type;
     switch (a->type) {
-    case kCounter:
-    case kGauge:
+    case kTypeCounter:
+    case kTypeGauge:
         cell.value.unsignedValue = a->value.unsignedValue;
         break;
-    case kCounter64:
-    case kInteger64:
+    case kTypeCounter64:
+    case kTypeInteger64:
         cell.value.wideValue = a->value.wideValue;
         break;
-    case kInteger:
+    case kTypeInteger:
         cell.value.signedValue = a->value.signedValue;
         break;
-    case kOctetString:
-    case kDisplayString:
-    case kDate:
+    case kTypeOctetString:
+    case kTypeDisplayString:
+    case kTypeDate:
         cell.value.text = CopyText(ctx, a->value.text);
         break;
-    case kNamedEnumeration:
-    case kOwnEnumeration:
+    case kTypeNamedEnumeration:
+    case kTypeOwnEnumeration:
         cell.value.element = a->value.element;
         cell.value.text = a->value.text;
         break;
@@ -78,14 +78,14 @@ void CopyTemplateDefault(ParseContext &ctx, TableCell &cell) {
 int AddRowCell(ParseContext &ctx, TokenValue *entry) {
     ParseState &s = ctx.state;
     Table &table = *s.currentTable;
-    if (s.rowPending == 1) {
+    if (s.rowPending) {
         int status = 0;
         auto *row =
             AppendRecord(ctx, s.currentRow, table.rows, kNoMemoryForRow, kNoMemoryForFirstRow, status);
         if (row == nullptr) return status;
         table.rowCount = s.currentRow != nullptr ? table.rowCount + 1 : 1;
         s.currentRow = row;
-        s.rowPending = 0;
+        s.rowPending = false;
     }
     TableRow &row = *s.currentRow;
     if (entry == nullptr && row.entryOpen == 1) {
@@ -140,8 +140,8 @@ int BeginTable(ParseContext &ctx) {
                                kNoMemoryForFirstTable, status);
     if (table == nullptr) return status;
     s.currentTable = table;
-    s.inTable = 1;
-    s.rowPending = 1;
+    s.inTable = true;
+    s.rowPending = true;
     ctx.builder.refused.table = false;
     return 0;
 }
@@ -190,7 +190,7 @@ int EndTableRow(ParseContext &ctx) {
             AddTableDataEntry(ctx, nullptr);
     }
     s.currentCell = nullptr;
-    s.rowPending = 1;
+    s.rowPending = true;
     if (s.currentRow != nullptr) s.currentRow->entryOpen = 0;
     return status;
 }
@@ -209,7 +209,7 @@ int EndTable(ParseContext &ctx) {
         s.pendingEntry = nullptr;
         TakeLiteral(ctx);
     }
-    s.inTable = 0;
+    s.inTable = false;
     s.currentRow = nullptr;
     s.currentCell = nullptr;
     return 0;

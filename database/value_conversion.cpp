@@ -49,7 +49,7 @@ Conversion Refused(int status) { return {Outcome::kRefused, status}; }
 Conversion ConvertValue(ParseContext &ctx, const ValueRules &rules, uint32_t type, uint32_t size,
                         const Enumeration *enumeration, TokenValue &token, AttributeValue &value,
                         bool isCell) {
-    if (type < kCounter || type > kOwnEnumeration) return {Outcome::kIgnored, 0};
+    if (type < kTypeCounter || type > kTypeOwnEnumeration) return {Outcome::kIgnored, 0};
     CountedString *text = token.text;
     // A literal lost to an exhausted pool has no text: the failed allocation
     // already fails the parse, and there is nothing to store.
@@ -58,48 +58,48 @@ Conversion ConvertValue(ParseContext &ctx, const ValueRules &rules, uint32_t typ
     bool counterKind = kind == kUnsignedNumberValue || (isCell && kind == kOverlayValue);
     bool textKind = kind == kLiteralValue || kind == kOverlayValue;
     switch (type) {
-    case kCounter:
-    case kGauge:
-    case kCounter64: {
-        int status = type == kCounter64 ? rules.wideStatus : rules.counterStatus;
+    case kTypeCounter:
+    case kTypeGauge:
+    case kTypeCounter64: {
+        int status = type == kTypeCounter64 ? rules.wideStatus : rules.counterStatus;
         if (!counterKind) {
             ReportAtToken(ctx, rules.wrongKindMessage);
             return Refused(Refuse(ctx, Message::UnsignedDecimalOnly, status));
         }
-        if (type == kCounter64)
+        if (type == kTypeCounter64)
             value.wideValue = ToWords(ParseWideNumber(text->Chars()));
         else
             value.unsignedValue = ParseSignedNumber(text->Chars());
         return {Outcome::kStored, 0};
     }
-    case kInteger:
-    case kInteger64:
+    case kTypeInteger:
+    case kTypeInteger64:
         if (kind == kLiteralValue)
             return Refused(Refuse(ctx, rules.wrongKindMessage,
-                                  type == kInteger ? rules.integerStatus : rules.wideStatus));
-        if (type == kInteger)
+                                  type == kTypeInteger ? rules.integerStatus : rules.wideStatus));
+        if (type == kTypeInteger)
             value.signedValue = static_cast<int32_t>(ParseSignedNumber(text->Chars()));
         else
             value.wideValue = ToWords(ParseWideNumber(text->Chars()));
         return {Outcome::kStored, 0};
-    case kOctetString:
-    case kDisplayString: {
+    case kTypeOctetString:
+    case kTypeDisplayString: {
         // An octet string does not count its NUL; the count stays lowered
         // even when the value is then refused.
-        if (type == kOctetString) text->length = text->length >= 2 ? text->length - 2 : 0;
-        uint64_t limit = 2 * uint64_t{size} + (type == kOctetString ? 0 : 2);
+        if (type == kTypeOctetString) text->length = text->length >= 2 ? text->length - 2 : 0;
+        uint64_t limit = 2 * uint64_t{size} + (type == kTypeOctetString ? 0 : 2);
         if (text->length > limit) return Refused(Refuse(ctx, rules.sizeMessage, rules.sizeStatus));
         if (!textKind) return Refused(Refuse(ctx, rules.wrongKindMessage, rules.textKindStatus));
         value.text = text;
         return {Outcome::kStored, 0};
     }
-    case kDate:
+    case kTypeDate:
         if (!textKind) return Refused(Refuse(ctx, rules.wrongKindMessage, rules.textKindStatus));
         value.text = text;
         return {Outcome::kStored, 0};
-    case kNamedEnumeration:
-    case kOwnEnumeration: {
-        int status = type == kNamedEnumeration ? rules.namedEnumStatus : rules.ownEnumStatus;
+    case kTypeNamedEnumeration:
+    case kTypeOwnEnumeration: {
+        int status = type == kTypeNamedEnumeration ? rules.namedEnumStatus : rules.ownEnumStatus;
         if (kind == kLiteralValue) {
             value.element = FindEnumElementByName(ctx, text, enumeration);
             if (value.element == nullptr) {
@@ -134,13 +134,13 @@ int ConvertAttributeValue(ParseContext &ctx) {
         attribute->pendingValue = nullptr;
         return 0;
     }
-    const Enumeration *enumeration = attribute->type == kNamedEnumeration
+    const Enumeration *enumeration = attribute->type == kTypeNamedEnumeration
                                          ? attribute->namedEnumeration
                                          : attribute->ownEnumeration;
     Conversion result = ConvertValue(ctx, kAttributeRules, attribute->type, attribute->size,
                                      enumeration, token, attribute->value, false);
-    if (result.outcome == Outcome::kStored && attribute->type != kNamedEnumeration &&
-        attribute->type != kOwnEnumeration)
+    if (result.outcome == Outcome::kStored && attribute->type != kTypeNamedEnumeration &&
+        attribute->type != kTypeOwnEnumeration)
         attribute->pendingValue = nullptr;
     return result.status;
 }
@@ -150,7 +150,7 @@ int ConvertCellValue(ParseContext &ctx, TableCell &cell, const Attribute &column
     cell.type = column.type;
     if (cell.entry->kind == kOverlayValue) cell.overlay = 1;
     const Enumeration *enumeration =
-        column.type == kNamedEnumeration ? column.namedEnumeration : column.ownEnumeration;
+        column.type == kTypeNamedEnumeration ? column.namedEnumeration : column.ownEnumeration;
     Conversion result = ConvertValue(ctx, kCellRules, column.type, column.size, enumeration,
                                      *cell.entry, cell.value, true);
     if (result.outcome == Outcome::kStored) cell.entry = nullptr;

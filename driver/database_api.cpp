@@ -21,18 +21,14 @@ std::vector<uint32_t> Terminated(const std::vector<uint32_t> &ids) {
     return list;
 }
 
-// Sizes the block, then writes it: the two calls of the C protocol.
+// A data block of the database's component, every attribute or those listed.
 template <typename Query>
 std::vector<unsigned char> DataBlock(const ParseContext &ctx, Query query, uint32_t id,
                                      std::string_view className, const AttributeFilter &attributeIds) {
     const void *cls = className.empty() ? nullptr : className.data();
     const auto clsLength = static_cast<int32_t>(className.size());
-    const std::vector<uint32_t> filter = attributeIds ? Terminated(*attributeIds) : std::vector<uint32_t>();
-    const uint32_t *ids = attributeIds ? filter.data() : nullptr;
-    int32_t size = query(ctx, nullptr, 0, id, cls, clsLength, ids, nullptr);
-    std::vector<unsigned char> block(static_cast<size_t>(size));
-    if (size != 0) query(ctx, nullptr, 0, id, cls, clsLength, ids, block.data());
-    return block;
+    if (!attributeIds) return query(ctx, nullptr, 0, id, cls, clsLength, nullptr);
+    return query(ctx, nullptr, 0, id, cls, clsLength, Terminated(*attributeIds).data());
 }
 
 }  // namespace
@@ -70,20 +66,16 @@ List<GroupView> Database::topLevelGroups() const { return List<GroupView>(contex
 
 Text Database::language() const { return Text(context_->state.language); }
 
-std::vector<uint32_t> Database::groupIds() const {
-    std::vector<uint32_t> ids(static_cast<size_t>(QueryGroups(*context_, nullptr, 0, nullptr)));
-    if (!ids.empty()) QueryGroups(*context_, nullptr, 0, ids.data());
-    return ids;
-}
+std::vector<uint32_t> Database::groupIds() const { return GroupIds(*context_, nullptr, 0); }
 
 std::vector<unsigned char> Database::groupData(uint32_t id, std::string_view className,
                                                const AttributeFilter &attributeIds) const {
-    return DataBlock(*context_, QueryGroupData, id, className, attributeIds);
+    return DataBlock(*context_, GroupData, id, className, attributeIds);
 }
 
 std::vector<unsigned char> Database::tableData(uint32_t id, std::string_view className,
                                                const AttributeFilter &attributeIds) const {
-    return DataBlock(*context_, QueryTableData, id, className, attributeIds);
+    return DataBlock(*context_, TableData, id, className, attributeIds);
 }
 
 }  // namespace mifkit

@@ -1,6 +1,9 @@
 // The C interface of MIF generation: thin wrappers that keep C++ exceptions
 // (only exhausted memory) from crossing into the host.
+#include <cstdlib>
 #include <cstring>
+#include <limits>
+#include <optional>
 #include <string>
 
 #include "generate/command.h"
@@ -11,16 +14,29 @@
 extern "C" {
 
 MIFKIT_API int MIFKIT_CALL GetINIString(const char *section, const char *key, const char *iniFile, char **out) {
+    if (out == nullptr) return 0;
+    *out = nullptr;
+    if (iniFile == nullptr) return 0;
+    // Nothing found: -1 for the list of section names, else 0.
+    const int none = section == nullptr && key == nullptr ? -1 : 0;
     try {
-        return mifkit::ReadIniString(section, key, iniFile, out);
+        std::optional<std::string> value = mifkit::IniSettings(iniFile).Value(section, key);
+        if (!value || value->size() > static_cast<size_t>(std::numeric_limits<int>::max())) return none;
+        // A list ends in two NULs: its last name's and the list's own.
+        auto *copy = static_cast<char *>(std::malloc(value->size() + 2));
+        if (copy == nullptr) return none;
+        std::memcpy(copy, value->data(), value->size());
+        copy[value->size()] = copy[value->size() + 1] = '\0';
+        *out = copy;
+        return static_cast<int>(value->size());
     } catch (...) {
-        return section == nullptr && key == nullptr ? -1 : 0;
+        return none;
     }
 }
 
 MIFKIT_API int MIFKIT_CALL GetMIFFilename(const char *iniFile, const char *section, char *buffer) {
     try {
-        std::string list = mifkit::MifFileNameList(iniFile, section);
+        std::string list = mifkit::IniSettings(iniFile).MifFileNameList(section);
         if (buffer != nullptr) std::memcpy(buffer, list.data(), list.size());
         return static_cast<int>(list.size());
     } catch (...) {

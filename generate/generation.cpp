@@ -1,6 +1,7 @@
 #include "generate/generation.h"
 
 #include <optional>
+#include <unordered_map>
 
 #include "generate/command.h"
 #include "generate/ini_settings.h"
@@ -21,21 +22,22 @@ bool IsNever(const std::string &refresh) {
     return true;
 }
 
-// The first section whose file name is `fileName`, byte for byte.
-std::optional<std::string> SectionOfFile(const char *iniFile, const std::string &fileName) {
-    for (const std::string &section : IniSectionNames(iniFile))
-        if (MifFileNameOf(iniFile, section.c_str()) == fileName) return section;
-    return std::nullopt;
+// The first section of each file name, byte for byte.
+std::unordered_map<std::string, std::string> SectionsByFile(const IniSettings &settings) {
+    std::unordered_map<std::string, std::string> sections;
+    for (std::string &section : settings.SectionNames())
+        sections.emplace(settings.MifFileNameOf(section.c_str()), std::move(section));
+    return sections;
 }
 
 // Runs the file's command when it is due; true when the name stays.
-bool BringUpToDate(const char *iniFile, const std::string &fileName,
+bool BringUpToDate(const IniSettings &settings, const std::string *section, const std::string &fileName,
                    const std::function<void(const CommandRun &)> &onRun) {
     bool existed = platform::FileExists(fileName.c_str());
     std::optional<std::string> refresh, command;
-    if (std::optional<std::string> section = SectionOfFile(iniFile, fileName)) {
-        refresh = IniValue(iniFile, section->c_str(), "refresh");
-        command = IniValue(iniFile, section->c_str(), "command");
+    if (section != nullptr) {
+        refresh = settings.Value(section->c_str(), "refresh");
+        command = settings.Value(section->c_str(), "command");
     }
     if (existed && refresh && IsNever(*refresh)) return true;
     if (!command) return existed;
@@ -49,10 +51,14 @@ bool BringUpToDate(const char *iniFile, const std::string &fileName,
 
 std::string GenerateMifFiles(const char *iniFile, const char *section,
                              const std::function<void(const CommandRun &)> &onRun) {
-    std::string list = MifFileNameList(iniFile, section);
+    // Read once: the commands run here cannot change what this pass reads.
+    const IniSettings settings(iniFile);
+    std::string list = settings.MifFileNameList(section);
+    const std::unordered_map<std::string, std::string> sections = SectionsByFile(settings);
     for (size_t offset = 0; offset + 1 < list.size();) {
         std::string fileName(NameAt(list, offset));
-        if (BringUpToDate(iniFile, fileName, onRun))
+        auto found = sections.find(fileName);
+        if (BringUpToDate(settings, found != sections.end() ? &found->second : nullptr, fileName, onRun))
             offset += fileName.size() + 1;
         else
             DropName(list, offset);

@@ -1,75 +1,45 @@
 #include "generate/ini_settings.h"
 
-#include <cstdlib>
 #include <cstring>
-#include <limits>
-#include <memory>
 
 #include "generate/name_list.h"
-#include "platform/profile_strings.h"
 
 namespace mifkit {
 
-namespace {
+IniSettings::IniSettings(const char *iniFile) {
+    if (iniFile != nullptr) profile_.emplace(iniFile);
+}
 
-constexpr uint32_t kSizeStep = 256;
-
-struct FreeDeleter {
-    void operator()(char *block) const { std::free(block); }
-};
-using MallocBuffer = std::unique_ptr<char, FreeDeleter>;
-
-}  // namespace
-
-int32_t ReadIniString(const char *section, const char *key, const char *iniFile, char **out) {
-    if (out == nullptr) return 0;
-    *out = nullptr;
-    if (iniFile == nullptr) return 0;
+std::optional<std::string> IniSettings::Value(const char *section, const char *key) const {
+    if (!profile_) return std::nullopt;
     bool sectionNames = section == nullptr && key == nullptr;
-    // A list cut short reports two less than the size, a value one less.
-    uint32_t cutShort = section == nullptr || key == nullptr ? 2 : 1;
-    for (uint32_t size = kSizeStep; size <= std::numeric_limits<int32_t>::max(); size += kSizeStep) {
-        MallocBuffer buffer(static_cast<char *>(std::malloc(size)));
-        if (!buffer) break;
-        // Some readers leave the list buffer untouched when there is no file.
-        buffer.get()[0] = '\0';
-        uint32_t count = platform::GetProfileString(section, key, kIniNotFound, buffer.get(), size, iniFile);
-        if (count == size - cutShort) continue;
-        // No default is copied into the list of section names: an empty list
-        // is the absent one.
-        if (std::strcmp(buffer.get(), kIniNotFound) == 0 || (sectionNames && count == 0)) break;
-        *out = buffer.release();
-        return sectionNames ? static_cast<int32_t>(count) - 1 : static_cast<int32_t>(count);
-    }
-    return sectionNames ? -1 : 0;
+    std::string text = profile_->Get(section, key, kIniNotFound);
+    // No default is copied into the list of section names: an empty list is
+    // the absent one.
+    if (std::strcmp(text.c_str(), kIniNotFound) == 0 || (sectionNames && text.empty()))
+        return std::nullopt;
+    if (sectionNames) text.pop_back();
+    return text;
 }
 
-std::optional<std::string> IniValue(const char *iniFile, const char *section, const char *key) {
-    char *text = nullptr;
-    int32_t length = ReadIniString(section, key, iniFile, &text);
-    MallocBuffer owner(text);
-    if (!owner || length < 0) return std::nullopt;
-    return std::string(text, static_cast<size_t>(length));
-}
-
-std::vector<std::string> IniSectionNames(const char *iniFile) {
+std::vector<std::string> IniSettings::SectionNames() const {
     // The list's length stops short of the last name's NUL; the walk ends there.
-    std::optional<std::string> list = IniValue(iniFile, nullptr, nullptr);
+    std::optional<std::string> list = Value(nullptr, nullptr);
     return list ? NameListNames(*list) : std::vector<std::string>();
 }
 
-std::string MifFileNameOf(const char *iniFile, const char *section) {
-    std::optional<std::string> name = IniValue(iniFile, section, "filename");
+std::string IniSettings::MifFileNameOf(const char *section) const {
+    std::optional<std::string> name = Value(section, "filename");
     // An empty name would end the list early while its length still counted
     // the names after it.
     return name && !name->empty() ? *name : std::string(section);
 }
 
-std::string MifFileNameList(const char *iniFile, const char *section) {
-    if (section != nullptr) return MakeNameList({MifFileNameOf(iniFile, section)});
-    std::vector<std::string> names = IniSectionNames(iniFile);
+std::string IniSettings::MifFileNameList(const char *section) const {
+    if (section != nullptr) return MakeNameList({MifFileNameOf(section)});
+    std::vector<std::string> names = SectionNames();
     if (names.empty()) return {};
-    for (std::string &name : names) name = MifFileNameOf(iniFile, name.c_str());
+    for (std::string &name : names) name = MifFileNameOf(name.c_str());
     return MakeNameList(names);
 }
 

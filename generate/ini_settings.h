@@ -2,10 +2,11 @@
 // its `filename`, the `command` that writes it and its `refresh` policy.
 #pragma once
 
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "platform/profile_strings.h"
 
 namespace mifkit {
 
@@ -13,25 +14,32 @@ namespace mifkit {
 // the section or key is absent.
 inline constexpr char kIniNotFound[] = "__ERROR_NOT_FOUND__";
 
-// GetINIString: `*out` receives a malloc'ed copy of the value of `key` in
-// `section` (a name list when either is null), or null when there is none.
-// Returns the value's length; for the list of section names (both null) one
-// less than the list's characters without its final NUL, and -1 when the
-// file has no sections; 0 when nothing was found or `iniFile` is null.
-int32_t ReadIniString(const char *section, const char *key, const char *iniFile, char **out);
+// The INI file of one operation, read once.
+class IniSettings {
+public:
+    // A null name is a file without sections.
+    explicit IniSettings(const char *iniFile);
 
-// The value, as ReadIniString reads it; nullopt when absent.
-std::optional<std::string> IniValue(const char *iniFile, const char *section, const char *key);
+    // GetINIString's answer: the value of `key` in `section`; with a null
+    // `key` the section's key names, with a null `section` the section
+    // names, each ended by a NUL (the last name's NUL left out of the list
+    // of sections). Nullopt when there is none.
+    std::optional<std::string> Value(const char *section, const char *key) const;
 
-// The names of the INI file's sections, in file order.
-std::vector<std::string> IniSectionNames(const char *iniFile);
+    // The names of the sections, in file order.
+    std::vector<std::string> SectionNames() const;
 
-// The MIF file that a section stands for: its `filename`, or the section's
-// own name when that is absent or empty.
-std::string MifFileNameOf(const char *iniFile, const char *section);
+    // The MIF file that a section stands for: its `filename`, or the
+    // section's own name when that is absent or empty.
+    std::string MifFileNameOf(const char *section) const;
 
-// GetMIFFilename's name list: the file of `section`, or of every section when
-// it is null. Empty when `section` is null and the file has no sections.
-std::string MifFileNameList(const char *iniFile, const char *section);
+    // GetMIFFilename's name list: the file of `section`, or of every section
+    // when it is null. Empty when `section` is null and there are no
+    // sections.
+    std::string MifFileNameList(const char *section) const;
+
+private:
+    std::optional<platform::Profile> profile_;
+};
 
 }  // namespace mifkit

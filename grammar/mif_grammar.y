@@ -8,6 +8,13 @@
  *   U  the status is ignored.
  * L stands for the pending literal, joined by TakeLiteral.
  *
+ * The pieces of a literal collect in the pending list as each is shifted
+ * (148, 149), where an exhausted pool is reported at that piece's token; the
+ * statement that uses the literal takes it when it is reduced. Handing the
+ * literal up through $$ instead would move the join and its failures to
+ * other reductions; the action timing tests pin every diagnostic line to the
+ * present moments, so the list and the text rules (8, 12, ...) stay.
+ *
  * Which reductions run with the look-ahead token already read decides the
  * line and token every builder message shows: an LALR parser with default
  * reductions reads it exactly where a production's end cannot be known
@@ -290,17 +297,17 @@ void mif_grammar_error(ParseContext &ctx, GrammarRun &, const char *message) {
         ;
 /* 129 */ type_statement: TYPE EQUAL data_type
         ;
-/* 130 */ data_type: enumeration_name_text        { S(SetAttributeType(ctx, kNamedEnumeration, L)); }
+/* 130 */ data_type: enumeration_name_text        { S(SetAttributeType(ctx, kTypeNamedEnumeration, L)); }
 /* 131 */          | inline_enumeration
-/* 132 */          | COUNTER                      { S(SetAttributeType(ctx, kCounter, nullptr)); }
-/* 133 */          | COUNTER64                    { S(SetAttributeType(ctx, kCounter64, nullptr)); }
-/* 134 */          | DATE                         { S(SetAttributeType(ctx, kDate, nullptr)); }
-/* 135 */          | GAUGE                        { S(SetAttributeType(ctx, kGauge, nullptr)); }
-/* 136 */          | OCTETSTRING size_spec        { S(SetAttributeType(ctx, kOctetString, TextOf($2))); }
-/* 137 */          | DISPLAYSTRING size_spec      { S(SetAttributeType(ctx, kDisplayString, TextOf($2))); }
-/* 138 */          | STRING size_spec             { S(SetAttributeType(ctx, kDisplayString, TextOf($2))); }
-/* 139 */          | INTEGER_TYPE                 { S(SetAttributeType(ctx, kInteger, nullptr)); }
-/* 140 */          | INTEGER64                    { S(SetAttributeType(ctx, kInteger64, nullptr)); }
+/* 132 */          | COUNTER                      { S(SetAttributeType(ctx, kTypeCounter, nullptr)); }
+/* 133 */          | COUNTER64                    { S(SetAttributeType(ctx, kTypeCounter64, nullptr)); }
+/* 134 */          | DATE                         { S(SetAttributeType(ctx, kTypeDate, nullptr)); }
+/* 135 */          | GAUGE                        { S(SetAttributeType(ctx, kTypeGauge, nullptr)); }
+/* 136 */          | OCTETSTRING size_spec        { S(SetAttributeType(ctx, kTypeOctetString, TextOf($2))); }
+/* 137 */          | DISPLAYSTRING size_spec      { S(SetAttributeType(ctx, kTypeDisplayString, TextOf($2))); }
+/* 138 */          | STRING size_spec             { S(SetAttributeType(ctx, kTypeDisplayString, TextOf($2))); }
+/* 139 */          | INTEGER_TYPE                 { S(SetAttributeType(ctx, kTypeInteger, nullptr)); }
+/* 140 */          | INTEGER64                    { S(SetAttributeType(ctx, kTypeInteger64, nullptr)); }
         ;
 /* 141 */ size_spec: LPAREN unsigned_number RPAREN   { $$ = $2; }
         ;

@@ -3,6 +3,8 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
+#include <string>
 
 namespace mifkit::platform {
 
@@ -21,5 +23,24 @@ namespace mifkit::platform {
 // comments.
 uint32_t GetProfileString(const char *section, const char *key, const char *defaultValue,
                           char *buffer, uint32_t size, const char *fileName);
+
+// An INI file for an operation that reads many of its values: our reader
+// reads the file once, when the profile is made; on Windows every answer
+// still comes from GetPrivateProfileStringA.
+class Profile {
+public:
+    explicit Profile(const char *fileName);
+    ~Profile();
+    Profile(const Profile &) = delete;
+    Profile &operator=(const Profile &) = delete;
+
+    // What GetProfileString copies, whole: the characters it counts, never
+    // cut short (a list without its final NUL).
+    std::string Get(const char *section, const char *key, const char *defaultValue) const;
+
+private:
+    struct Source;
+    std::unique_ptr<Source> source_;
+};
 
 }  // namespace mifkit::platform

@@ -5,6 +5,8 @@
 #include <limits>
 #include <string>
 #include <string_view>
+#include <unordered_map>
+#include <vector>
 
 #include "platform/file_io.h"
 #include "platform/profile_strings.h"
@@ -64,20 +66,6 @@ void ForEachLine(std::string_view text, Handler handler) {
     }
 }
 
-// Calls `handler` with the key lines of the first section named `section`.
-template <class Handler>
-void ForEachKeyOf(std::string_view text, std::string_view section, Handler handler) {
-    bool inside = false;
-    ForEachLine(text, [&](const IniLine &line) {
-        if (line.isHeader) {
-            if (inside) return false;
-            inside = SameName(line.name, section);
-            return true;
-        }
-        return !inside || handler(line);
-    });
-}
-
 uint32_t CopyText(std::string_view text, char *buffer, uint32_t size) {
     uint32_t count = static_cast<uint32_t>(std::min<size_t>(text.size(), size - 1));
     if (count > 0) std::memcpy(buffer, text.data(), count);
@@ -85,12 +73,14 @@ uint32_t CopyText(std::string_view text, char *buffer, uint32_t size) {
     return count;
 }
 
-uint32_t CopyValue(std::string_view value, char *buffer, uint32_t size) {
+// A value as the reader gives it: up to a NUL, without one pair of
+// enclosing quotes.
+std::string ValueText(std::string_view value) {
     value = value.substr(0, value.find('\0'));
     if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
         value.back() == value.front())
         value = value.substr(1, value.size() - 2);
-    return CopyText(value, buffer, size);
+    return std::string(value);
 }
 
 // `list` holds every name with its NUL; the final NUL is added here. A list
@@ -115,41 +105,92 @@ void AppendName(std::string &list, std::string_view name) {
     list += '\0';
 }
 
+// A name with its ASCII capitals lowered: the names that compare equal
+// without regard to case have one folded form.
+std::string Folded(std::string_view name) {
+    std::string folded(name);
+    for (char &c : folded)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c + ('a' - 'A'));
+    return folded;
+}
+
+// The file's text; a file that cannot be read is an empty one, as on Windows.
+std::string ReadProfileText(const char *fileName) {
+    std::string text;
+    if (fileName == nullptr || !ReadWholeFile(fileName, text, std::numeric_limits<size_t>::max()))
+        text.clear();
+    return text;
+}
+
+// The file read once and indexed: its section names, and the key lines of
+// the first section of each name, which is the one every lookup finds.
+struct IndexedProfile {
+    std::string text;
+    std::string sectionNames;  // each ended by a NUL; empty names left out
+    std::vector<std::vector<IniLine>> sections;
+    std::unordered_map<std::string, size_t> firstSection;
+
+    explicit IndexedProfile(std::string fileText) : text(std::move(fileText)) {
+        std::vector<IniLine> *keys = nullptr;
+        ForEachLine(text, [&](const IniLine &line) {
+            if (!line.isHeader) {
+                if (keys != nullptr) keys->push_back(line);
+                return true;
+            }
+            // An empty name would end the list early.
+            if (!line.name.empty()) AppendName(sectionNames, line.name);
+            keys = nullptr;
+            if (firstSection.emplace(Folded(line.name), sections.size()).second) {
+                sections.emplace_back();
+                keys = &sections.back();
+            }
+            return true;
+        });
+    }
+
+    // What GetProfileString answers, whole; `isList` when it is a list of
+    // names, each ended by a NUL.
+    std::string Look(const char *section, const char *key, const char *defaultValue, bool &isList) const {
+        isList = section == nullptr;
+        if (isList) return sectionNames;
+        auto found = firstSection.find(Folded(section));
+        if (found != firstSection.end()) {
+            const std::vector<IniLine> &lines = sections[found->second];
+            if (key == nullptr && !lines.empty()) {
+                isList = true;
+                std::string list;
+                for (const IniLine &line : lines) AppendName(list, line.name);
+                return list;
+            }
+            if (key != nullptr)
+                for (const IniLine &line : lines)
+                    if (SameName(line.name, key)) return ValueText(line.value);
+        }
+        return defaultValue == nullptr ? "" : defaultValue;
+    }
+};
+
 }  // namespace
+
+struct Profile::Source : IndexedProfile {
+    using IndexedProfile::IndexedProfile;
+};
 
 uint32_t GetProfileString(const char *section, const char *key, const char *defaultValue,
                           char *buffer, uint32_t size, const char *fileName) {
     if (buffer == nullptr || size == 0) return 0;
-    std::string text;
-    // A file that cannot be read is an empty one, as on Windows.
-    if (fileName == nullptr || !ReadWholeFile(fileName, text, std::numeric_limits<size_t>::max()))
-        text.clear();
-    std::string list;
-    if (section == nullptr) {
-        ForEachLine(text, [&](const IniLine &line) {
-            // An empty name would end the list early.
-            if (line.isHeader && !line.name.empty()) AppendName(list, line.name);
-            return true;
-        });
-        return CopyList(std::move(list), buffer, size);
-    }
-    if (key == nullptr) {
-        ForEachKeyOf(text, section, [&](const IniLine &line) {
-            AppendName(list, line.name);
-            return true;
-        });
-        if (!list.empty()) return CopyList(std::move(list), buffer, size);
-    } else {
-        bool found = false;
-        uint32_t count = 0;
-        ForEachKeyOf(text, section, [&](const IniLine &line) {
-            found = SameName(line.name, key);
-            if (found) count = CopyValue(line.value, buffer, size);
-            return !found;
-        });
-        if (found) return count;
-    }
-    return CopyText(defaultValue == nullptr ? "" : defaultValue, buffer, size);
+    bool isList = false;
+    std::string answer = IndexedProfile(ReadProfileText(fileName)).Look(section, key, defaultValue, isList);
+    return isList ? CopyList(std::move(answer), buffer, size) : CopyText(answer, buffer, size);
+}
+
+Profile::Profile(const char *fileName) : source_(std::make_unique<Source>(ReadProfileText(fileName))) {}
+
+Profile::~Profile() = default;
+
+std::string Profile::Get(const char *section, const char *key, const char *defaultValue) const {
+    bool isList = false;
+    return source_->Look(section, key, defaultValue, isList);
 }
 
 }  // namespace mifkit::platform

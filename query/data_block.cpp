@@ -44,18 +44,18 @@ std::vector<std::pair<const Attribute *, uint32_t>> Select(const Attribute *attr
 // enumeration value stands for its element's number.
 uint64_t ValueSize(uint32_t type, const AttributeValue *value) {
     switch (type) {
-    case kCounter:
-    case kGauge:
-    case kInteger:
-    case kNamedEnumeration:
-    case kOwnEnumeration:
+    case kTypeCounter:
+    case kTypeGauge:
+    case kTypeInteger:
+    case kTypeNamedEnumeration:
+    case kTypeOwnEnumeration:
         return 4;
-    case kCounter64:
-    case kInteger64:
+    case kTypeCounter64:
+    case kTypeInteger64:
         return 8;
-    case kOctetString:
-    case kDisplayString:
-    case kDate:
+    case kTypeOctetString:
+    case kTypeDisplayString:
+    case kTypeDate:
         return 4 + (value != nullptr && value->text != nullptr ? uint64_t{value->text->length} : 0);
     default:
         return 0;
@@ -79,20 +79,20 @@ unsigned char *PutValue(unsigned char *out, uint32_t type, const AttributeValue 
     static const AttributeValue kNone{};
     const AttributeValue &v = value != nullptr ? *value : kNone;
     switch (type) {
-    case kCounter:
-    case kGauge:
+    case kTypeCounter:
+    case kTypeGauge:
         return Put32(out, v.unsignedValue);
-    case kInteger:
+    case kTypeInteger:
         return Put32(out, static_cast<uint32_t>(v.signedValue));
-    case kNamedEnumeration:
-    case kOwnEnumeration:
+    case kTypeNamedEnumeration:
+    case kTypeOwnEnumeration:
         return Put32(out, static_cast<uint32_t>(ElementNumber(value)));
-    case kCounter64:
-    case kInteger64:
+    case kTypeCounter64:
+    case kTypeInteger64:
         return Put32(Put32(out, v.wideValue.low), v.wideValue.high);
-    case kOctetString:
-    case kDisplayString:
-    case kDate: {
+    case kTypeOctetString:
+    case kTypeDisplayString:
+    case kTypeDate: {
         uint32_t count = v.text != nullptr ? v.text->length : 0;
         out = Put32(out, count);
         if (count != 0) std::memcpy(out, v.text->Bytes(), count);
@@ -105,9 +105,9 @@ unsigned char *PutValue(unsigned char *out, uint32_t type, const AttributeValue 
 
 uint32_t CountOf(const CountedString *text) { return text != nullptr ? text->length : 0; }
 
-// Sizes the block of these columns and, with a buffer, writes it.
-int32_t Build(const Component &component, uint32_t id, uint32_t rows, const CountedString *className,
-              const std::vector<Column> &columns, void *buffer) {
+// The block of these columns.
+std::vector<unsigned char> Build(const Component &component, uint32_t id, uint32_t rows,
+                                 const CountedString *className, const std::vector<Column> &columns) {
     const uint64_t n = columns.size();
     uint64_t size = kHeaderSize + 12 * n;
     std::vector<uint32_t> offsets;
@@ -115,14 +115,14 @@ int32_t Build(const Component &component, uint32_t id, uint32_t rows, const Coun
     for (const Column &column : columns) {
         offsets.push_back(static_cast<uint32_t>(size));
         for (const AttributeValue *value : column.values) size += ValueSize(column.type, value);
-        if (size > std::numeric_limits<int32_t>::max()) return 0;
+        if (size > std::numeric_limits<int32_t>::max()) return {};
     }
     const uint64_t nameOffset = size;
     size += uint64_t{CountOf(component.name)} + CountOf(className);
-    if (size > static_cast<uint64_t>(std::numeric_limits<int32_t>::max())) return 0;
-    if (buffer == nullptr) return static_cast<int32_t>(size);
+    if (size > static_cast<uint64_t>(std::numeric_limits<int32_t>::max())) return {};
 
-    auto *out = static_cast<unsigned char *>(buffer);
+    std::vector<unsigned char> block(static_cast<size_t>(size));
+    unsigned char *out = block.data();
     const uint32_t header[11] = {
         static_cast<uint32_t>(size), id, rows, static_cast<uint32_t>(n),
         static_cast<uint32_t>(nameOffset), CountOf(component.name),
@@ -138,30 +138,30 @@ int32_t Build(const Component &component, uint32_t id, uint32_t rows, const Coun
     if (component.name != nullptr) std::memcpy(at, component.name->Bytes(), component.name->length);
     at += CountOf(component.name);
     if (className != nullptr) std::memcpy(at, className->Bytes(), className->length);
-    return static_cast<int32_t>(size);
+    return block;
 }
 
 }  // namespace
 
-int32_t GroupDataBlock(const Component &component, const Group &group, const uint32_t *filter,
-                       void *buffer) {
-    if (group.attributeCount == 0) return 0;
+std::vector<unsigned char> GroupDataBlock(const Component &component, const Group &group,
+                                          const uint32_t *filter) {
+    if (group.attributeCount == 0) return {};
     try {
         std::vector<Column> columns;
         for (const auto &[attribute, position] : Select(group.attributes, group.attributeCount, filter))
             columns.push_back(Column{attribute, attribute->type, {&attribute->value}});
-        return Build(component, group.id, 1, group.className, columns, buffer);
+        return Build(component, group.id, 1, group.className, columns);
     } catch (const std::bad_alloc &) {
-        return 0;
+        return {};
     }
 }
 
-int32_t TableDataBlock(const Component &component, const Table &table, const uint32_t *filter,
-                       void *buffer) {
+std::vector<unsigned char> TableDataBlock(const Component &component, const Table &table,
+                                          const uint32_t *filter) {
     const Group *templateGroup = table.templateGroup;
     if (templateGroup == nullptr || table.rowCount == 0 || table.rows == nullptr ||
         table.rows->cells == nullptr)
-        return 0;
+        return {};
     try {
         // Each row's cells by column, gathered in one walk of the rows.
         const uint32_t width = table.columnCount;
@@ -186,10 +186,9 @@ int32_t TableDataBlock(const Component &component, const Table &table, const uin
             }
             columns.push_back(std::move(column));
         }
-        return Build(component, table.id, rows, templateGroup->className,
-                     columns, buffer);
+        return Build(component, table.id, rows, templateGroup->className, columns);
     } catch (const std::bad_alloc &) {
-        return 0;
+        return {};
     }
 }
 

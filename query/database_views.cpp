@@ -20,7 +20,7 @@ bool EndsInNul16(const CountedString &text) {
     return text.length >= 2 && text.Bytes()[text.length - 2] == 0 && text.Bytes()[text.length - 1] == 0;
 }
 
-bool IsEnumeration(uint32_t type) { return type == kNamedEnumeration || type == kOwnEnumeration; }
+bool IsEnumeration(uint32_t type) { return type == kTypeNamedEnumeration || type == kTypeOwnEnumeration; }
 
 }  // namespace
 
@@ -87,7 +87,7 @@ Text AttributeView::description() const { return Text(Of(record_).description); 
 Text AttributeView::pragma() const { return Text(Of(record_).pragma); }
 EnumerationView AttributeView::enumeration() const {
     const Attribute &a = Of(record_);
-    return EnumerationView(a.type == kOwnEnumeration ? a.ownEnumeration : a.namedEnumeration);
+    return EnumerationView(a.type == kTypeOwnEnumeration ? a.ownEnumeration : a.namedEnumeration);
 }
 ValueView AttributeView::value() const {
     return record_ != nullptr ? ValueView(&record_->value, record_->type, record_->overlay == 1) : ValueView();

@@ -63,24 +63,22 @@ void BuildQueryIndex(ParseContext &ctx) {
     IndexList(component->tables, ctx.query.tablesById, ctx.query.tablesByClass);
 }
 
-const Component *FindComponent(const ParseContext &ctx, const void *name, int32_t length) {
-    for (const Component *c = ctx.state.componentList; c != nullptr; c = c->next) {
+const Component *FindComponent(const Component *components, const void *name, int32_t length) {
+    for (const Component *c = components; c != nullptr; c = c->next) {
         if (c->name == nullptr) continue;
         if (name == nullptr || Matches(c->name, name, length)) return c;
     }
     return nullptr;
 }
 
-const Group *FindGroup(const ParseContext &ctx, const Component &component, uint32_t id,
+const Group *FindGroup(const QueryIndex &index, const Component &component, uint32_t id,
                        const void *className, int32_t classLength) {
-    const QueryIndex &index = ctx.query;
     return Find(component.groups, index.groupsById, index.groupsByClass, index.component == &component,
                 id, className, classLength);
 }
 
-const Table *FindTable(const ParseContext &ctx, const Component &component, uint32_t id,
+const Table *FindTable(const QueryIndex &index, const Component &component, uint32_t id,
                        const void *className, int32_t classLength) {
-    const QueryIndex &index = ctx.query;
     return Find(component.tables, index.tablesById, index.tablesByClass, index.component == &component,
                 id, className, classLength);
 }

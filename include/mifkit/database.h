@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "mifkit/data_type.h"
 #include "mifkit/export.h"
 
 namespace mifkit {
@@ -120,20 +121,6 @@ public:
     using RecordView::RecordView;
     Text name() const;
     List<ElementView> elements() const;
-};
-
-// The DataType codes of attributes, cells and data blocks.
-enum : uint32_t {
-    kTypeCounter = 1,
-    kTypeCounter64 = 2,
-    kTypeGauge = 3,
-    kTypeInteger = 5,
-    kTypeInteger64 = 6,
-    kTypeOctetString = 7,
-    kTypeDisplayString = 8,
-    kTypeDate = 11,
-    kTypeNamedEnumeration = 111,
-    kTypeOwnEnumeration = 112,
 };
 
 // The value of an attribute or a cell, read by the type it carries. Every

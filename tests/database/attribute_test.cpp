@@ -141,9 +141,9 @@ Start Attribute Name = "a" ID = 1
     EXPECT_EQ(parsed.parser->Take(),
               "DMI0135  (File: 0 (4): 2: <@>) Duplicate statement encountered in attribute body.\n");
     EXPECT_EQ(parsed.state().currentAttribute->id, 1u);
-    EXPECT_EQ(SetAttributeType(parsed.ctx(), kNamedEnumeration, nullptr), 0);  // missing, not unknown
+    EXPECT_EQ(SetAttributeType(parsed.ctx(), kTypeNamedEnumeration, nullptr), 0);  // missing, not unknown
     EXPECT_EQ(parsed.parser->Take(), "");
-    EXPECT_TRUE(parsed.state().currentAttribute->type == kNamedEnumeration && parsed.ctx().diagnostics.abortParse == 0);
+    EXPECT_TRUE(parsed.state().currentAttribute->type == kTypeNamedEnumeration && parsed.ctx().diagnostics.abortParse == 0);
 }
 
 // Group IDs stay unique however many groups the component holds: one line, for the one repeat.
