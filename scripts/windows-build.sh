@@ -7,7 +7,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-bash scripts/install-deps.sh g++-mingw-w64-x86-64 g++-mingw-w64-i686 googletest wine wine64
+# Wine for the tests: 64-bit, and 32-bit with the emulator that carries it.
+bash scripts/install-deps.sh g++-mingw-w64-x86-64 g++-mingw-w64-i686 googletest wine wine64 \
+  qemu-user-static wine32:i386 wine32-preloader:i386
 
 for target in ${WINDOWS_TARGETS:-x86_64 i686}; do
   case "$target" in

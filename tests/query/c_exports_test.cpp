@@ -79,8 +79,9 @@ protected:
 TEST_F(CExportsTest, WritesEveryTypeAtUnalignedOffsets) {
     WriteFile("a.mif", kSource);
     ASSERT_EQ(parse("a.mif"), 0);
-    // 64-bit values low word first; an octet string without NUL; an enumeration by its element's
-    // number, or by the number given when it matched none; a string without a value as the count 0.
+    // The same bytes from the 32- and 64-bit builds: a block holds no pointers, and 64-bit values are two
+    // words, low word first; an octet string without NUL; an enumeration by its element's number, or by
+    // the number given when it matched none; a string without a value as the count 0.
     const std::string expected =
         Words({250, 3, 1, 11, 242, 4, 246, 4, 44, 88, 132, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}) +
         Words({8, 2, 6, 1, 3, 5, 7, 11, 112, 111, 8, 176, 186, 194, 202, 206, 210, 214, 222, 230, 234, 238, 6}) +
