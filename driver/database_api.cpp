@@ -1,6 +1,7 @@
 // The C++ interface: a parser per Database, diagnostics collected as records.
 #include <cstdio>
 
+#include "core/text_encoding.h"
 #include "driver/parse_driver.h"
 #include "mifkit/parser.h"
 #include "query/queries.h"
@@ -76,6 +77,16 @@ std::vector<unsigned char> Database::groupData(uint32_t id, std::string_view cla
 std::vector<unsigned char> Database::tableData(uint32_t id, std::string_view className,
                                                const AttributeFilter &attributeIds) const {
     return DataBlock(*context_, TableData, id, className, attributeIds);
+}
+
+std::vector<unsigned char> Database::groupDataOfClass(std::string_view className,
+                                                      const AttributeFilter &attributeIds) const {
+    return groupData(0, Utf8ToLiteral(className), attributeIds);
+}
+
+std::vector<unsigned char> Database::tableDataOfClass(std::string_view className,
+                                                      const AttributeFilter &attributeIds) const {
+    return tableData(0, Utf8ToLiteral(className), attributeIds);
 }
 
 }  // namespace mifkit

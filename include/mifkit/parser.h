@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "mifkit/codes.h"
 #include "mifkit/database.h"
 #include "mifkit/export.h"
 
@@ -74,6 +75,11 @@ public:
                                          const AttributeFilter &attributeIds = std::nullopt) const;
     std::vector<unsigned char> tableData(uint32_t id, std::string_view className = {},
                                          const AttributeFilter &attributeIds = std::nullopt) const;
+    // The same, with the group's or table's class as UTF-8 text.
+    std::vector<unsigned char> groupDataOfClass(std::string_view className,
+                                                const AttributeFilter &attributeIds = std::nullopt) const;
+    std::vector<unsigned char> tableDataOfClass(std::string_view className,
+                                                const AttributeFilter &attributeIds = std::nullopt) const;
 
 private:
     Database();

@@ -27,11 +27,8 @@ class Overlay:
 
 Value = Union[int, str, EnumValue, Overlay, None]
 
-
-@dataclass(frozen=True)
-class Element:
-    value: int
-    text: Optional[str]
+# An enumeration's element is the same pair: its number and its text.
+Element = EnumValue
 
 
 @dataclass(frozen=True)

@@ -4,6 +4,7 @@
 # pkg-config and through find_package(mifkit), the Python module with nothing
 # but the installed tree on its path, and the installed tool.
 #   consumer_test.sh BUILD_DIR SOURCE_DIR LIBDIR PYTHON_DIR PYTHON CC CXX VERSION
+# (PYTHON_DIR and PYTHON are - in a build without the module)
 set -euo pipefail
 build=$1 source=$2 libdir=$3 pydir=$4 python=$5 cc=$6 cxx=$7 version=$8
 work=$(mktemp -d)
@@ -43,7 +44,7 @@ cmake --build "$work/cxx" > /dev/null
 "$work/cxx/mifkit_summary" "$example" > "$work/cxx_cmake.txt"
 diff -u "$here/expected_summary.txt" "$work/cxx_cmake.txt" || fail "the C++ program (find_package) differs"
 
-env -i PATH=/usr/bin:/bin PYTHONPATH="$prefix/$pydir" PYTHONDONTWRITEBYTECODE=1 "$python" -c '
+[ "$pydir" = - ] || env -i PATH=/usr/bin:/bin PYTHONPATH="$prefix/$pydir" PYTHONDONTWRITEBYTECODE=1 "$python" -c '
 import sys, mifkit
 assert mifkit.__file__.startswith(sys.argv[1]), mifkit.__file__
 db = mifkit.parse(sys.argv[2])
