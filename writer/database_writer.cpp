@@ -126,11 +126,17 @@ private:
         out_.Close("End Enum", place + "/END");
     }
 
+    // The header that groups and tables share.
+    template <typename View>
+    void Header(const View &view, const std::string &place) {
+        Optional("Name", view.name(), place + "/NAME");
+        Optional("Class", view.className(), place + "/CLASS");
+        if (view.idGiven()) out_.Statement("ID", std::to_string(view.id()), place + "/ID");
+    }
+
     void Group(const GroupView &group, const std::string &place) {
         out_.Open("Start Group", place);
-        Optional("Name", group.name(), place + "/NAME");
-        Optional("Class", group.className(), place + "/CLASS");
-        if (group.idGiven()) out_.Statement("ID", std::to_string(group.id()), place + "/ID");
+        Header(group, place);
         std::vector<uint32_t> keys = group.keys();
         if (!keys.empty()) {
             std::string list;
@@ -200,9 +206,7 @@ private:
 
     void Table(const TableView &table, const std::string &place) {
         out_.Open("Start Table", place);
-        Optional("Name", table.name(), place + "/NAME");
-        Optional("Class", table.className(), place + "/CLASS");
-        if (table.idGiven()) out_.Statement("ID", std::to_string(table.id()), place + "/ID");
+        Header(table, place);
         unsigned rank = 0;
         for (RowView row : table.rows())
             out_.Line(RowLine(out_, row, table.templateGroup()), place + "/R:" + std::to_string(rank++));
