@@ -3,6 +3,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include "bench/mif_generator.h"
+#include "tests/test_support.h"
 #include "tests/writer/round_trip.h"
 
 namespace mifkit::test {
@@ -26,6 +28,31 @@ TEST(FromJson, TheDumpOfEveryBundledFileGivesItsDatabase) {
             ExpectSameDatabase(original, Database::FromBuffer(text), text);
         }
     }
+}
+
+TEST(FromJson, TheDumpOfAGeneratedFileGivesItsDatabase) {
+    mifbench::MifShape shape;
+    shape.groups = 6;
+    shape.rows = 20;
+    Database original = Database::FromBuffer(mifbench::GenerateMif(shape));
+    ASSERT_TRUE(original.ok());
+    std::vector<std::string> errors;
+    std::string text = MifFromJson(Dump(original), errors);
+    ASSERT_TRUE(errors.empty()) << errors.front();
+    ExpectSameDatabase(original, Database::FromBuffer(text), text);
+}
+
+class FromJsonTool : public TempDirTest {};
+
+TEST_F(FromJsonTool, WritesNothingForADocumentItRefuses) {
+    WriteFile("bad.json", R"({"component": {"groups": []}})");
+    std::string output;
+    EXPECT_EQ(RunTool("from-json -o out.mif bad.json", output), 1);
+    EXPECT_FALSE(std::filesystem::exists("out.mif"));
+    WriteFile("good.json", R"({"component": {"name": "c", "groups": [{"name": "g", "class": "k", "id": 1,
+        "attributes": [{"id": 1, "name": "a", "type": "Date"}]}]}})");
+    EXPECT_EQ(RunTool("from-json -o out.mif good.json", output), 0);
+    EXPECT_TRUE(Database::FromFile("out.mif").ok());
 }
 
 // A component around `groups` and `tables` (JSON arrays' contents).
