@@ -15,6 +15,11 @@ Language = "en|US|iso8859-1" // trailing on language
 Start Component
   // before name
   Name = "C"
+  Start Path Name = "P"
+    // before an entry
+    Win32 = "a" // between pieces
+      "b"
+  End Path
   Start Enum Name = "E"
     // before element 1
     1 = "one"
@@ -40,10 +45,15 @@ Start Component
   Start Table Class = "K" ID = 2
     // before the first row
     {1}
-    {2} // after a row
+    {2 // inside a row
+    } // after a row
   End Table
 // before end component
 End Component
+// before a group outside the component
+Start Group Name = "O" Class = "O" ID = 7 // its ID
+  Start Attribute Name = "d" ID = 1 Type = Date End Attribute
+End Group
 // at the end
 )";
 
@@ -54,6 +64,13 @@ Language = "en|US|iso8859-1"
 Start Component
     // before name
     Name = "C"
+
+    Start Path
+        Name = "P"
+        // before an entry
+        // between pieces
+        Win32 = "ab"
+    End Path
 
     Start Enum
         Name = "E"
@@ -98,11 +115,25 @@ Start Component
         ID = 2
         // before the first row
         {1}
+        // inside a row
         {2}
         // after a row
     End Table
     // before end component
 End Component
+
+// before a group outside the component
+Start Group
+    Name = "O"
+    Class = "O"
+    ID = 7
+    // its ID
+    Start Attribute
+        Name = "d"
+        ID = 1
+        Type = Date
+    End Attribute
+End Group
 // at the end
 )";
 
