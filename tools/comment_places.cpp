@@ -79,11 +79,10 @@ private:
         blocks_.push_back({kind, std::move(place)});
     }
 
-    std::string Keyed(size_t i, const char *kind, unsigned &unnumbered) {
-        std::string scope = blocks_.empty() ? "" : "C/";
+    std::string Keyed(size_t i, char kind, unsigned &unnumbered) {
         auto found = ids_.find(i);
-        if (found != ids_.end() && found->second.given) return scope + kind + ":" + std::to_string(found->second.id);
-        return scope + kind + "#" + std::to_string(unnumbered++);
+        bool given = found != ids_.end() && found->second.given;
+        return writer::KeyedPlace(blocks_.empty() ? "" : "C/", kind, given, given ? found->second.id : 0, unnumbered);
     }
 
     std::string Item(const char *kind) {
@@ -102,8 +101,8 @@ private:
             return Open(token, inside == START_ATTRIBUTE ? blocks_.back().place + "/TYPE"
                                                          : "C/E:" + std::to_string(enumerations_++));
         case START_GROUP:
-            return Open(token, Keyed(i, "G", blocks_.empty() ? topGroups_ : groups_));
-        case START_TABLE: return Open(token, Keyed(i, "T", tables_));
+            return Open(token, Keyed(i, 'G', blocks_.empty() ? topGroups_ : groups_));
+        case START_TABLE: return Open(token, Keyed(i, 'T', tables_));
         case START_ATTRIBUTE: {
             auto found = ids_.find(i);
             std::string parent = blocks_.empty() ? "" : blocks_.back().place;

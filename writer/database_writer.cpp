@@ -30,12 +30,6 @@ bool IsGeneratedName(const std::u16string &name) {
     return true;
 }
 
-// A group's or table's place: its ID, or its rank among those of its scope
-// without one.
-std::string Keyed(const std::string &scope, char kind, bool idGiven, uint32_t id, unsigned &unnumbered) {
-    return scope + kind + (idGiven ? ":" + std::to_string(id) : "#" + std::to_string(unnumbered++));
-}
-
 class DatabaseWriter {
 public:
     explicit DatabaseWriter(Emitter &out) : out_(out) {}
@@ -63,7 +57,7 @@ private:
         unsigned unnumbered = 0;
         for (GroupView group : database.topLevelGroups()) {
             if (afterComponent) out_.Blank();
-            Group(group, Keyed("", 'G', group.idGiven(), group.id(), unnumbered));
+            Group(group, KeyedPlace("", 'G', group.idGiven(), group.id(), unnumbered));
             if (!afterComponent) out_.Blank();
         }
     }
@@ -83,12 +77,12 @@ private:
         unsigned unnumbered = 0;
         for (GroupView group : component.groups()) {
             out_.Blank();
-            Group(group, Keyed("C/", 'G', group.idGiven(), group.id(), unnumbered));
+            Group(group, KeyedPlace("C/", 'G', group.idGiven(), group.id(), unnumbered));
         }
         unnumbered = 0;
         for (TableView table : component.tables()) {
             out_.Blank();
-            Table(table, Keyed("C/", 'T', table.idGiven(), table.id(), unnumbered));
+            Table(table, KeyedPlace("C/", 'T', table.idGiven(), table.id(), unnumbered));
         }
         out_.Close("End Component", "C/END");
     }

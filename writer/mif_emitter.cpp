@@ -4,6 +4,10 @@
 
 namespace mifkit::writer {
 
+std::string KeyedPlace(const std::string &scope, char kind, bool idGiven, uint32_t id, unsigned &unnumbered) {
+    return scope + kind + (idGiven ? ":" + std::to_string(id) : "#" + std::to_string(unnumbered++));
+}
+
 void Emitter::NoteWidth(std::u16string_view text) {
     for (char16_t c : text)
         if (c > 0xFF) needsWide_ = true;

@@ -3,6 +3,7 @@
 // both write through it, so their files look alike.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,6 +24,11 @@ public:
     // Every comment untaken again, for a second writing.
     virtual void Rewind() = 0;
 };
+
+// A group's or table's place: "C/G:2" by its ID, or "C/G#0" by its rank
+// among those of its scope without one. The writer and the comment finder
+// both name blocks so.
+std::string KeyedPlace(const std::string &scope, char kind, bool idGiven, uint32_t id, unsigned &unnumbered);
 
 class Emitter {
 public:
