@@ -27,6 +27,7 @@ struct Column {
     std::string type;  // as the dump names it; empty without a type
     uint64_t size = 0;
     Elements elements;  // of an enumeration
+    bool refused = false;  // its type was refused already: its values are not checked
 };
 
 struct Scope {
@@ -215,6 +216,7 @@ private:
     std::optional<std::u16string> ValueToken(const Json &value, const Column &column, const std::string &path) {
         std::string number;
         const std::string &type = column.type;
+        if (column.refused) return std::nullopt;
         if (type == "Counter" || type == "Gauge") {
             if (Integer(value, path, 0, UINT32_MAX, number)) return Widen(number);
         } else if (type == "Integer") {
@@ -379,8 +381,10 @@ private:
                 out_.Close("End Enum", path);
             } else if (RequiredText(attribute, "enumeration", path, name)) {
                 auto found = enumerations_.find(name);
-                if (found == enumerations_.end())
+                if (found == enumerations_.end()) {
+                    column.refused = true;
                     return Error(path + "/enumeration", "unknown enumeration " + attribute["enumeration"].dump());
+                }
                 column.elements = found->second;
                 out_.LiteralStatement("Type", name, path);
             }
