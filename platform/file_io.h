@@ -17,4 +17,8 @@ bool ReadWholeFile(const char *name, std::string &out, size_t maxBytes);
 // ever sees a half-written file. False when any step fails.
 bool WriteFileAtomically(const char *name, std::string_view data);
 
+// The same over a file that exists, whose permissions the new file keeps.
+// False, the file untouched, when it is missing, read-only or any step fails.
+bool ReplaceFileAtomically(const char *name, std::string_view data);
+
 }  // namespace mifkit::platform

@@ -54,6 +54,15 @@ bool WriteFileAtomically(const char *name, std::string_view data) {
     return false;
 }
 
+bool ReplaceFileAtomically(const char *name, std::string_view data) {
+    // The new file takes the old one's attributes from nothing: one that is
+    // read-only is not to be replaced.
+    DWORD attributes = GetFileAttributesA(name);
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) != 0)
+        return false;
+    return WriteFileAtomically(name, data);
+}
+
 }  // namespace mifkit::platform
 
 #endif

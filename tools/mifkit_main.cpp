@@ -17,6 +17,9 @@
 #include "mifkit/version.h"
 #include "tools/check_report.h"
 #include "tools/dump_command.h"
+#include "tools/format_command.h"
+#include "tools/from_json_command.h"
+#include "tools/new_component_command.h"
 #include "tools/table_views.h"
 #include "tools/token_listing.h"
 
@@ -118,7 +121,31 @@ int main(int argc, char **argv) {
     table->add_option("file", databaseFile, "MIF file")->required();
     table->add_option("id", tableId, "The table's ID")->required();
 
+    std::vector<std::string> formatFiles;
+    bool formatCheck = false, formatInPlace = false;
+    CLI::App *format = app.add_subcommand("format", "Lay MIF files out in one canonical layout, comments kept");
+    format->add_option("files", formatFiles, "MIF files")->required();
+    CLI::Option *checkFlag =
+        format->add_flag("--check", formatCheck, "List the files that would change; exit 1 when any would");
+    format->add_flag("-i,--in-place", formatInPlace, "Rewrite the files that change, atomically")->excludes(checkFlag);
+
+    std::string jsonFile, mifOutput;
+    CLI::App *fromJson = app.add_subcommand("from-json", "Write the MIF file that the JSON of `mifkit dump` describes");
+    fromJson->add_option("file", jsonFile, "JSON file, - for standard input")->required();
+    fromJson->add_option("-o,--output", mifOutput, "Write the MIF file here instead of standard output");
+
+    std::string componentName;
+    CLI::App *newComponent =
+        app.add_subcommand("new-component", "Print a minimal valid MIF file with the standard ComponentID group");
+    newComponent->add_option("name", componentName, "The component's name")->required();
+
     CLI11_PARSE(app, argc, argv);
+    if (*fromJson) return mifkit::tool::RunFromJson(jsonFile, mifOutput);
+    if (*newComponent) return mifkit::tool::RunNewComponent(componentName);
+    if (*format)
+        return mifkit::tool::RunFormat(formatFiles, formatCheck      ? mifkit::tool::FormatMode::kCheck
+                                                    : formatInPlace ? mifkit::tool::FormatMode::kInPlace
+                                                                    : mifkit::tool::FormatMode::kPrint);
     if (*dump) return mifkit::tool::RunDump(databaseFile);
     if (*groups) return mifkit::tool::RunGroups(databaseFile);
     if (*table) return mifkit::tool::RunTable(databaseFile, tableId);
