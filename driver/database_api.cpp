@@ -2,6 +2,7 @@
 #include <cstdio>
 
 #include "driver/parse_driver.h"
+#include "hints/hint_finder.h"
 #include "mifkit/parser.h"
 #include "query/queries.h"
 
@@ -55,12 +56,16 @@ Database Database::Run(const ParseOptions &options, Parse parse) {
 }
 
 Database Database::FromFile(const std::string &path, const ParseOptions &options) {
-    return Run(options, [&](ParseContext &ctx) { return ParseFile(ctx, path.c_str()); });
+    Database database = Run(options, [&](ParseContext &ctx) { return ParseFile(ctx, path.c_str()); });
+    hints::AttachHintsFromFile(path, database.diagnostics_);
+    return database;
 }
 
 Database Database::FromBuffer(std::string_view bytes, const ParseOptions &options,
                               const std::string &name) {
-    return Run(options, [&](ParseContext &ctx) { return ParseBytes(ctx, bytes, name.c_str()); });
+    Database database = Run(options, [&](ParseContext &ctx) { return ParseBytes(ctx, bytes, name.c_str()); });
+    hints::AttachHints(bytes, database.diagnostics_);
+    return database;
 }
 
 ComponentView Database::component() const { return ComponentView(context_->state.componentList); }

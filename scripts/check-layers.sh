@@ -13,7 +13,7 @@ floor() {
     lexer) echo 3 ;;
     database) echo 4 ;;
     grammar) echo 5 ;;
-    query | generate) echo 6 ;;
+    query | generate | hints) echo 6 ;;
     driver) echo 7 ;;
     tools) echo 8 ;;
     *) echo "" ;;
@@ -22,7 +22,7 @@ floor() {
 
 status=0
 graph=""
-for dir in include platform core lexer database grammar query generate driver tools; do
+for dir in include platform core lexer database grammar query generate hints driver tools; do
   [ -d "$dir" ] || continue
   from=$([ "$dir" = include ] && echo 0 || floor "$dir")
   while IFS=: read -r file target; do

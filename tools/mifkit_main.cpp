@@ -16,6 +16,7 @@
 #include "mifkit/parser.h"
 #include "tools/check_report.h"
 #include "tools/dump_command.h"
+#include "tools/machine_report.h"
 #include "tools/table_views.h"
 #include "tools/token_listing.h"
 
@@ -36,22 +37,31 @@ int RunTokens(const std::string &file, bool json) {
 }
 
 // Prints each file's diagnostic lines, as the library prints them or in the
-// editors' form; fails when any file fails.
-int RunCheck(const std::vector<std::string> &files, bool gnu, bool writeWorkingCopy) {
+// editors' form, each with its hint; or every file's diagnostics as JSON
+// lines or one SARIF log. Fails when any file fails.
+int RunCheck(const std::vector<std::string> &files, bool gnu, const std::string &format, bool writeWorkingCopy) {
+    const bool machine = format == "json" || format == "sarif";
     bool allParsed = true;
+    std::vector<mifkit::tool::CheckedFile> checked;
     for (const std::string &file : files) {
         mifkit::ParseOptions options;
         if (writeWorkingCopy) options.workingCopyPath = "temp.mif";
         mifkit::Database database = mifkit::Database::FromFile(file, options);
-        if (files.size() > 1 && !gnu) Print("==> " + file + " <==\n");
-        for (const mifkit::Diagnostic &diagnostic : database.diagnostics())
+        if (files.size() > 1 && !gnu && !machine) Print("==> " + file + " <==\n");
+        for (const mifkit::Diagnostic &diagnostic : database.diagnostics()) {
+            if (format == "json") Print(mifkit::tool::FormatJsonDiagnostic(file, diagnostic));
+            if (machine) continue;
             Print(gnu ? mifkit::tool::FormatGnuDiagnostic(file, diagnostic) : diagnostic.text);
+            Print(gnu ? mifkit::tool::FormatGnuHint(file, diagnostic) : mifkit::tool::FormatHint(diagnostic));
+        }
+        if (format == "sarif") checked.emplace_back(file, database.diagnostics());
         std::fflush(stdout);
         if (!database.ok()) {
             std::fprintf(stderr, "%s: parse failed with status %d\n", file.c_str(), database.status());
             allParsed = false;
         }
     }
+    if (format == "sarif") Print(mifkit::tool::SarifLog(checked).dump(2, ' ', false, nlohmann::json::error_handler_t::replace) + "\n");
     return allParsed ? 0 : 1;
 }
 
@@ -95,6 +105,9 @@ int main(int argc, char **argv) {
     CLI::App *check = app.add_subcommand("check", "Parse MIF files and print their diagnostics");
     check->add_option("files", files, "MIF files")->required();
     check->add_flag("--gnu", gnu, "Print FILE:LINE: error: TEXT [DMI0NNN] lines for editors and CI logs");
+    std::string format = "text";
+    check->add_option("--format", format, "text (the library's lines), json (one object a line) or sarif")
+        ->check(CLI::IsMember({"text", "json", "sarif"}));
     check->add_flag("--working-copy", writeWorkingCopy,
                     "Also write the working copy temp.mif to the current directory");
 
@@ -122,5 +135,5 @@ int main(int argc, char **argv) {
     if (*table) return mifkit::tool::RunTable(databaseFile, tableId);
     if (*tokens) return RunTokens(file, json);
     if (*generate) return RunGenerate(ini, sectionOption->count() > 0 ? &section : nullptr);
-    return RunCheck(files, gnu, writeWorkingCopy);
+    return RunCheck(files, gnu, format, writeWorkingCopy);
 }
