@@ -17,4 +17,8 @@ bool ReadWholeFile(const char *name, std::string &out, size_t maxBytes);
 // ever sees a half-written file. False when any step fails.
 bool WriteFileAtomically(const char *name, std::string_view data);
 
+// The same for a file that exists: the fresh file takes its permissions
+// before it replaces it, so that who may read and write it stays as it was.
+bool ReplaceFileKeepingMode(const char *name, std::string_view data);
+
 }  // namespace mifkit::platform

@@ -65,7 +65,10 @@ bool ReadWholeFile(const char *name, std::string &out, size_t maxBytes) {
     }
 }
 
-bool WriteFileAtomically(const char *name, std::string_view data) {
+namespace {
+
+// `mode` < 0 leaves the fresh file's permissions to the umask.
+bool WriteFresh(const char *name, std::string_view data, int mode) {
     std::string path(name);
     std::string::size_type slash = path.rfind('/');
     std::string directory = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
@@ -77,12 +80,23 @@ bool WriteFileAtomically(const char *name, std::string_view data) {
         if (fd < 0 && errno == EEXIST) continue;
         if (fd < 0) return false;
         FileDescriptor file(fd);
-        bool ok = WriteAll(file.get(), data) && file.Close() &&
+        bool ok = (mode < 0 || ::fchmod(file.get(), static_cast<mode_t>(mode)) == 0) &&
+                  WriteAll(file.get(), data) && file.Close() &&
                   std::rename(fresh.c_str(), name) == 0;
         if (!ok) ::unlink(fresh.c_str());
         return ok;
     }
     return false;
+}
+
+}  // namespace
+
+bool WriteFileAtomically(const char *name, std::string_view data) { return WriteFresh(name, data, -1); }
+
+bool ReplaceFileKeepingMode(const char *name, std::string_view data) {
+    struct stat info;
+    if (::stat(name, &info) != 0) return false;
+    return WriteFresh(name, data, static_cast<int>(info.st_mode & 07777));
 }
 
 }  // namespace mifkit::platform

@@ -54,6 +54,9 @@ bool WriteFileAtomically(const char *name, std::string_view data) {
     return false;
 }
 
+// A writable file's attributes are those of the fresh one: nothing to copy.
+bool ReplaceFileKeepingMode(const char *name, std::string_view data) { return WriteFileAtomically(name, data); }
+
 }  // namespace mifkit::platform
 
 #endif

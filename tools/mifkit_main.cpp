@@ -16,6 +16,7 @@
 #include "mifkit/parser.h"
 #include "tools/check_report.h"
 #include "tools/dump_command.h"
+#include "tools/fix_command.h"
 #include "tools/machine_report.h"
 #include "tools/table_views.h"
 #include "tools/token_listing.h"
@@ -111,6 +112,14 @@ int main(int argc, char **argv) {
     check->add_flag("--working-copy", writeWorkingCopy,
                     "Also write the working copy temp.mif to the current directory");
 
+    std::vector<std::string> fixFiles;
+    mifkit::tool::FixOptions fixOptions;
+    CLI::App *fix = app.add_subcommand(
+        "fix", "Apply the mechanical fixes: encoding, typographic quotes, keyword spellings, class quotes");
+    fix->add_option("files", fixFiles, "MIF files, rewritten in place")->required();
+    fix->add_flag("--dry-run", fixOptions.dryRun, "Print what would change as a diff; write nothing");
+    fix->add_flag("--backup", fixOptions.backup, "Keep the original as FILE.bak");
+
     std::string ini, section;
     CLI::App *generate = app.add_subcommand(
         "generate", "Run the commands that bring the MIF files an INI file lists up to date, and print "
@@ -134,6 +143,7 @@ int main(int argc, char **argv) {
     if (*groups) return mifkit::tool::RunGroups(databaseFile);
     if (*table) return mifkit::tool::RunTable(databaseFile, tableId);
     if (*tokens) return RunTokens(file, json);
+    if (*fix) return mifkit::tool::RunFix(fixFiles, fixOptions);
     if (*generate) return RunGenerate(ini, sectionOption->count() > 0 ? &section : nullptr);
     return RunCheck(files, gnu, format, writeWorkingCopy);
 }
