@@ -19,6 +19,6 @@ using CheckedFile = std::pair<std::string, std::vector<Diagnostic>>;
 std::string FormatJsonDiagnostic(const std::string &file, const Diagnostic &diagnostic);
 
 // A SARIF 2.1.0 log of one run over the files.
-nlohmann::json SarifLog(const std::vector<CheckedFile> &files);
+nlohmann::ordered_json SarifLog(const std::vector<CheckedFile> &files);
 
 }  // namespace mifkit::tool
