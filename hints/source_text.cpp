@@ -1,5 +1,7 @@
 #include "hints/source_text.h"
 
+#include "core/text_encoding.h"
+
 namespace mifkit::hints {
 
 namespace {
@@ -57,10 +59,13 @@ Fix SourceText::Replace(size_t from, size_t to, std::u32string_view text, std::s
 }
 
 std::string SourceText::Utf8(size_t from, size_t to) const {
-    std::string out;
     if (encoding_ == Encoding::EightBit) return std::string(bytes_.substr(from, to - from));
-    for (size_t i = from; i < to && i < chars_.size(); ++i) AppendUtf8(out, chars_[i]);
-    return out;
+    std::string units;
+    for (size_t i = from; i < to && i < chars_.size(); ++i) {
+        units += static_cast<char>(chars_[i] >> 8);
+        units += static_cast<char>(chars_[i] & 0xFF);
+    }
+    return Utf16ToUtf8(reinterpret_cast<const unsigned char *>(units.data()), units.size());
 }
 
 bool IsAsciiLetter(char32_t c) { return (c >= U'a' && c <= U'z') || (c >= U'A' && c <= U'Z'); }
@@ -74,24 +79,6 @@ bool MatchesWord(const SourceText &source, size_t at, std::string_view lowerWord
         if (c != static_cast<unsigned char>(lowerWord[i])) return false;
     }
     return true;
-}
-
-void AppendUtf8(std::string &out, char32_t c) {
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
 }
 
 }  // namespace mifkit::hints

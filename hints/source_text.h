@@ -52,7 +52,4 @@ bool IsAsciiLetter(char32_t c);
 // A blank within a line: space, tab, or the carriage return of CR LF.
 bool IsBlank(char32_t c);
 
-// A code point as UTF-8.
-void AppendUtf8(std::string &out, char32_t c);
-
 }  // namespace mifkit::hints

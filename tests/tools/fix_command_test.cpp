@@ -16,16 +16,18 @@ using nlohmann::json;
 using test::RunTool;
 namespace fs = std::filesystem;
 
-// Two mistakes: a plural keyword and a class without its quotes.
-const char kTwoMistakes[] = R"(Start Component
+// An adapter's file, with its paths block opened by `paths` and its class
+// written as `className`.
+std::string Adapter(const std::string &paths, const std::string &className) {
+    return R"(Start Component
 Name = "c"
-Start Paths
+)" + paths + R"(
 Name = "p"
 DOS = "x.exe"
 End Path
 Start Group
 Name = "g"
-Class = Acme|Disk|1.0
+Class = )" + className + R"(
 ID = 1
 Start Attribute
 Name = "a"
@@ -36,26 +38,11 @@ End Attribute
 End Group
 End Component
 )";
+}
 
-const char kRepaired[] = R"(Start Component
-Name = "c"
-Start Path
-Name = "p"
-DOS = "x.exe"
-End Path
-Start Group
-Name = "g"
-Class = "Acme|Disk|1.0"
-ID = 1
-Start Attribute
-Name = "a"
-ID = 1
-Type = Integer
-Value = 5
-End Attribute
-End Group
-End Component
-)";
+// Two mistakes: a plural keyword and a class without its quotes.
+const std::string kTwoMistakes = Adapter("Start Paths", "Acme|Disk|1.0");
+const std::string kRepaired = Adapter("Start Path", "\"Acme|Disk|1.0\"");
 
 class FixCommandTest : public test::TempDirTest {};
 
