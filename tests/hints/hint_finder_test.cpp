@@ -84,6 +84,14 @@ End Enumeration
     {"typographic quotes, code page", Mif("", "Name = \x93g\x94\nClass = \x93k\x94\n", "ID = 1"),
      "DMI0225  (File: 0 (4): 0: <\x93>) Syntax Error.\n",
      "\xE2\x80\x9C and \xE2\x80\x9D are typographic quotes; write straight double quotes (\")", true},
+    // Outside a literal a UTF-16 character is cut to its low byte: U+201C shows as 0x1C.
+    {"typographic quotes, UTF-16",
+     "\xFE\xFF" + test::Utf16("Start Component\nName = \"c\"\nStart Group\nName = ") + "\x20\x1C" +
+         test::Utf16("g") + "\x20\x1D" + test::Utf16("\nClass = \"k\"\nID = 1\nStart Attribute\nName = \"a\"\n"
+                                                  "ID = 1\nType = Integer\nValue = 5\nEnd Attribute\nEnd Group\n"
+                                                  "End Component\n"),
+     "DMI0225  (File: 0 (4): 0: <\x1C>) Syntax Error.\n",
+     "\xE2\x80\x9C and \xE2\x80\x9D are typographic quotes; write straight double quotes (\")", true},
     {"literal open at the line end", Mif("", "Name = \"g\nClass = \"k\"\n", "ID = 1"),
      "DMI0225  (File: 0 (4): 0: <\">) Syntax Error.\n",
      "a literal opened on this line is not closed on it; everything up to the next double quote was read as "
