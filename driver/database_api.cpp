@@ -3,6 +3,7 @@
 
 #include "core/text_encoding.h"
 #include "driver/parse_driver.h"
+#include "hints/hint_finder.h"
 #include "mifkit/parser.h"
 #include "query/queries.h"
 
@@ -52,13 +53,17 @@ Database Database::Run(const ParseOptions &options, Parse parse) {
 
 Database Database::FromFile(std::string_view path, const ParseOptions &options) {
     const std::string file(path);
-    return Run(options, [&](ParseContext &ctx) { return ParseFile(ctx, file.c_str()); });
+    Database database = Run(options, [&](ParseContext &ctx) { return ParseFile(ctx, file.c_str()); });
+    hints::AttachHintsFromFile(file, database.diagnostics_);
+    return database;
 }
 
 Database Database::FromBuffer(std::string_view bytes, const ParseOptions &options,
                               std::string_view name) {
     const std::string label(name);
-    return Run(options, [&](ParseContext &ctx) { return ParseBytes(ctx, bytes, label.c_str()); });
+    Database database = Run(options, [&](ParseContext &ctx) { return ParseBytes(ctx, bytes, label.c_str()); });
+    hints::AttachHints(bytes, database.diagnostics_);
+    return database;
 }
 
 ComponentView Database::component() const { return ComponentView(context_->state.componentList); }

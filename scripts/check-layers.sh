@@ -13,7 +13,7 @@ floor() {
     lexer) echo 3 ;;
     database) echo 4 ;;
     grammar) echo 5 ;;
-    query | generate | writer) echo 6 ;;
+    query | generate | writer | hints) echo 6 ;;
     driver) echo 7 ;;
     json) echo 8 ;;
     tools | python) echo 9 ;;
@@ -23,7 +23,7 @@ floor() {
 
 status=0
 graph=""
-for dir in include platform core lexer database grammar query generate writer driver json tools python; do
+for dir in include platform core lexer database grammar query generate writer hints driver json tools python; do
   [ -d "$dir" ] || continue
   from=$([ "$dir" = include ] && echo 0 || floor "$dir")
   while IFS=: read -r file target; do

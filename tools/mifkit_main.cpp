@@ -17,8 +17,10 @@
 #include "mifkit/version.h"
 #include "tools/check_report.h"
 #include "tools/dump_command.h"
+#include "tools/fix_command.h"
 #include "tools/format_command.h"
 #include "tools/from_json_command.h"
+#include "tools/machine_report.h"
 #include "tools/new_component_command.h"
 #include "tools/table_views.h"
 #include "tools/token_listing.h"
@@ -40,22 +42,31 @@ int RunTokens(const std::string &file, bool json) {
 }
 
 // Prints each file's diagnostic lines, as the library prints them or in the
-// editors' form; fails when any file fails.
-int RunCheck(const std::vector<std::string> &files, bool gnu, bool writeWorkingCopy) {
+// editors' form, each with its hint; or every file's diagnostics as JSON
+// lines or one SARIF log. Fails when any file fails.
+int RunCheck(const std::vector<std::string> &files, bool gnu, const std::string &format, bool writeWorkingCopy) {
+    const bool machine = format == "json" || format == "sarif";
     bool allParsed = true;
+    std::vector<mifkit::tool::CheckedFile> checked;
     for (const std::string &file : files) {
         mifkit::ParseOptions options;
         if (writeWorkingCopy) options.workingCopyPath = "temp.mif";
         mifkit::Database database = mifkit::Database::FromFile(file, options);
-        if (files.size() > 1 && !gnu) Print("==> " + file + " <==\n");
-        for (const mifkit::Diagnostic &diagnostic : database.diagnostics())
+        if (files.size() > 1 && !gnu && !machine) Print("==> " + file + " <==\n");
+        for (const mifkit::Diagnostic &diagnostic : database.diagnostics()) {
+            if (format == "json") Print(mifkit::tool::FormatJsonDiagnostic(file, diagnostic));
+            if (machine) continue;
             Print(gnu ? mifkit::tool::FormatGnuDiagnostic(file, diagnostic) : diagnostic.text);
+            Print(gnu ? mifkit::tool::FormatGnuHint(file, diagnostic) : mifkit::tool::FormatHint(diagnostic));
+        }
+        if (format == "sarif") checked.emplace_back(file, database.diagnostics());
         std::fflush(stdout);
         if (!database.ok()) {
             std::fprintf(stderr, "%s: parse failed with status %d\n", file.c_str(), database.status());
             allParsed = false;
         }
     }
+    if (format == "sarif") Print(mifkit::tool::SarifLog(checked).dump(2, ' ', false, nlohmann::json::error_handler_t::replace) + "\n");
     return allParsed ? 0 : 1;
 }
 
@@ -100,8 +111,19 @@ int main(int argc, char **argv) {
     CLI::App *check = app.add_subcommand("check", "Parse MIF files and print their diagnostics");
     check->add_option("files", files, "MIF files")->required();
     check->add_flag("--gnu", gnu, "Print FILE:LINE: error: TEXT [DMI0NNN] lines for editors and CI logs");
+    std::string format = "text";
+    check->add_option("--format", format, "text (the library's lines), json (one object a line) or sarif")
+        ->check(CLI::IsMember({"text", "json", "sarif"}));
     check->add_flag("--working-copy", writeWorkingCopy,
                     "Also write the working copy temp.mif to the current directory");
+
+    std::vector<std::string> fixFiles;
+    mifkit::tool::FixOptions fixOptions;
+    CLI::App *fix = app.add_subcommand(
+        "fix", "Apply the mechanical fixes: encoding, typographic quotes, keyword spellings, class quotes");
+    fix->add_option("files", fixFiles, "MIF files, rewritten in place")->required();
+    fix->add_flag("--dry-run", fixOptions.dryRun, "Print what would change as a diff; write nothing");
+    fix->add_flag("--backup", fixOptions.backup, "Keep the original as FILE.bak");
 
     std::string ini, section;
     CLI::App *generate = app.add_subcommand(
@@ -123,11 +145,11 @@ int main(int argc, char **argv) {
 
     std::vector<std::string> formatFiles;
     bool formatCheck = false, formatInPlace = false;
-    CLI::App *format = app.add_subcommand("format", "Lay MIF files out in one canonical layout, comments kept");
-    format->add_option("files", formatFiles, "MIF files")->required();
+    CLI::App *formatCommand = app.add_subcommand("format", "Lay MIF files out in one canonical layout, comments kept");
+    formatCommand->add_option("files", formatFiles, "MIF files")->required();
     CLI::Option *checkFlag =
-        format->add_flag("--check", formatCheck, "List the files that would change; exit 1 when any would");
-    format->add_flag("-i,--in-place", formatInPlace, "Rewrite the files that change, atomically")->excludes(checkFlag);
+        formatCommand->add_flag("--check", formatCheck, "List the files that would change; exit 1 when any would");
+    formatCommand->add_flag("-i,--in-place", formatInPlace, "Rewrite the files that change, atomically")->excludes(checkFlag);
 
     std::string jsonFile, mifOutput;
     CLI::App *fromJson = app.add_subcommand("from-json", "Write the MIF file that the JSON of `mifkit dump` describes");
@@ -142,7 +164,7 @@ int main(int argc, char **argv) {
     CLI11_PARSE(app, argc, argv);
     if (*fromJson) return mifkit::tool::RunFromJson(jsonFile, mifOutput);
     if (*newComponent) return mifkit::tool::RunNewComponent(componentName);
-    if (*format)
+    if (*formatCommand)
         return mifkit::tool::RunFormat(formatFiles, formatCheck      ? mifkit::tool::FormatMode::kCheck
                                                     : formatInPlace ? mifkit::tool::FormatMode::kInPlace
                                                                     : mifkit::tool::FormatMode::kPrint);
@@ -150,6 +172,7 @@ int main(int argc, char **argv) {
     if (*groups) return mifkit::tool::RunGroups(databaseFile);
     if (*table) return mifkit::tool::RunTable(databaseFile, tableId);
     if (*tokens) return RunTokens(file, json);
+    if (*fix) return mifkit::tool::RunFix(fixFiles, fixOptions);
     if (*generate) return RunGenerate(ini, sectionOption->count() > 0 ? &section : nullptr);
-    return RunCheck(files, gnu, writeWorkingCopy);
+    return RunCheck(files, gnu, format, writeWorkingCopy);
 }

@@ -18,6 +18,15 @@ namespace mifkit {
 
 struct ParseContext;
 
+// A mechanical repair: replace `length` bytes of the source file at byte
+// `offset` with `replacement` (bytes in the file's own encoding).
+struct Fix {
+    uint64_t offset = 0;
+    uint64_t length = 0;
+    std::string replacement;
+    std::string description;  // what changes, for a person: "Start Paths" -> "Start Path"
+};
+
 // One reported problem.
 struct Diagnostic {
     uint32_t message = 0;     // the DMI message number, 100 to 248
@@ -27,6 +36,10 @@ struct Diagnostic {
     uint32_t sourceLine = 0;  // the line of the token in the source file
     std::string readableToken;  // the token with a literal decoded to UTF-8
     std::string text;         // the whole printed line, newline included
+    // What a person can do about it, when the source shows a known mistake,
+    // and the repair when one is mechanical. Neither changes `text`.
+    std::optional<std::string> hint = std::nullopt;
+    std::optional<Fix> fix = std::nullopt;
 };
 
 // The attribute IDs a data block keeps, in the block's order; absent: all.
