@@ -66,6 +66,10 @@ bool ReadWholeFile(const char *name, std::string &out, size_t maxBytes) {
 }
 
 bool WriteFileAtomically(const char *name, std::string_view data) {
+    return WriteFileAtomically(name, [data](const WritePiece &write) { return write(data); });
+}
+
+bool WriteFileAtomically(const char *name, const std::function<bool(const WritePiece &)> &produce) {
     std::string path(name);
     std::string::size_type slash = path.rfind('/');
     std::string directory = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
@@ -77,7 +81,8 @@ bool WriteFileAtomically(const char *name, std::string_view data) {
         if (fd < 0 && errno == EEXIST) continue;
         if (fd < 0) return false;
         FileDescriptor file(fd);
-        bool ok = WriteAll(file.get(), data) && file.Close() &&
+        const WritePiece write = [&file](std::string_view piece) { return WriteAll(file.get(), piece); };
+        bool ok = produce(write) && file.Close() &&
                   std::rename(fresh.c_str(), name) == 0;
         if (!ok) ::unlink(fresh.c_str());
         return ok;

@@ -5,7 +5,7 @@
 set -euo pipefail
 
 packages=(cmake g++ make flex bison pkg-config libcli11-dev nlohmann-json3-dev
-          libgtest-dev libgmock-dev libbenchmark-dev)
+          libgtest-dev libgmock-dev libbenchmark-dev hyperfine)
 
 SUDO=""
 [ "$(id -u)" -eq 0 ] || SUDO="sudo"

@@ -14,7 +14,7 @@
 #include "generate/generation.h"
 #include "generate/name_list.h"
 #include "mifkit/parser.h"
-#include "tools/check_report.h"
+#include "tools/check_command.h"
 #include "tools/dump_command.h"
 #include "tools/table_views.h"
 #include "tools/token_listing.h"
@@ -33,26 +33,6 @@ int RunTokens(const std::string &file, bool json) {
     if (status != 0) return 1;
     Print(json ? mifkit::tool::FormatTokenJson(tokens) : mifkit::tool::FormatTokenLines(tokens));
     return 0;
-}
-
-// Prints each file's diagnostic lines, as the library prints them or in the
-// editors' form; fails when any file fails.
-int RunCheck(const std::vector<std::string> &files, bool gnu, bool writeWorkingCopy) {
-    bool allParsed = true;
-    for (const std::string &file : files) {
-        mifkit::ParseOptions options;
-        if (writeWorkingCopy) options.workingCopyPath = "temp.mif";
-        mifkit::Database database = mifkit::Database::FromFile(file, options);
-        if (files.size() > 1 && !gnu) Print("==> " + file + " <==\n");
-        for (const mifkit::Diagnostic &diagnostic : database.diagnostics())
-            Print(gnu ? mifkit::tool::FormatGnuDiagnostic(file, diagnostic) : diagnostic.text);
-        std::fflush(stdout);
-        if (!database.ok()) {
-            std::fprintf(stderr, "%s: parse failed with status %d\n", file.c_str(), database.status());
-            allParsed = false;
-        }
-    }
-    return allParsed ? 0 : 1;
 }
 
 // Runs the commands that are due; the commands go to stderr as they end, so
@@ -89,14 +69,15 @@ int main(int argc, char **argv) {
     tokens->add_option("file", file, "MIF file")->required();
     tokens->add_flag("--json", json, "Print the listing as JSON");
 
-    bool writeWorkingCopy = false;
-    bool gnu = false;
+    mifkit::tool::CheckOptions checkOptions;
     std::vector<std::string> files;
     CLI::App *check = app.add_subcommand("check", "Parse MIF files and print their diagnostics");
     check->add_option("files", files, "MIF files")->required();
-    check->add_flag("--gnu", gnu, "Print FILE:LINE: error: TEXT [DMI0NNN] lines for editors and CI logs");
-    check->add_flag("--working-copy", writeWorkingCopy,
-                    "Also write the working copy temp.mif to the current directory");
+    check->add_flag("--gnu", checkOptions.gnu, "Print FILE:LINE: error: TEXT [DMI0NNN] lines for editors and CI logs");
+    check->add_flag("--working-copy", checkOptions.writeWorkingCopy,
+                    "Also write the working copy temp.mif to the current directory (checks one file at a time)");
+    check->add_option("-j,--jobs", checkOptions.jobs, "Files checked at once (default: one per core)")
+        ->check(CLI::PositiveNumber);
 
     std::string ini, section;
     CLI::App *generate = app.add_subcommand(
@@ -122,5 +103,5 @@ int main(int argc, char **argv) {
     if (*table) return mifkit::tool::RunTable(databaseFile, tableId);
     if (*tokens) return RunTokens(file, json);
     if (*generate) return RunGenerate(ini, sectionOption->count() > 0 ? &section : nullptr);
-    return RunCheck(files, gnu, writeWorkingCopy);
+    return mifkit::tool::RunCheck(files, checkOptions);
 }
