@@ -64,6 +64,11 @@ struct WorkingCopy {
     }
 };
 
+// The marked form of a literal whose text is `text` (8-bit characters, or
+// UTF-16BE bytes when `unicode`), as the lexer matches it: the opening quote,
+// each character marked, the end mark. Appended to `out`.
+void AppendMarkedLiteral(std::string_view text, bool unicode, std::string &out);
+
 // Turns the text of a literal token as matched (opening quote first) back
 // into UTF-16BE bytes; returns the count written, never more than the token's
 // length. Stops at the end mark or at a NUL byte.

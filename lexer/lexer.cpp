@@ -65,27 +65,6 @@ int BuildLiteralValue(ParseContext &ctx, const WorkingCopy &copy, const LiteralS
     return QUOTEDSTRING;
 }
 
-// The marked form of a compact literal, as the lexer would have matched it:
-// the opening quote, each character marked, the end mark. `text` is the
-// literal's source text, 8-bit characters or UTF-16BE bytes.
-void MarkedLiteralText(std::string_view text, bool unicode, std::string &out) {
-    out.assign(1, '"');
-    for (char c : text) {
-        auto byte = static_cast<unsigned char>(c);
-        if (!unicode) {
-            out.append(kZeroMark);
-            out.push_back(c);
-        } else if (byte == 0x00) {
-            out.append(kZeroMark);
-        } else if (byte == 0x0A) {
-            out.append(kLineFeedMark);
-        } else {
-            out.push_back(c);
-        }
-    }
-    out.append(kEndMark);
-}
-
 const LineScan &ScanLine(LexerState &lexer, size_t from) {
     LineScan &scan = lexer.lineScan;
     if (scan.valid && from >= scan.from && from < scan.lineEnd) return scan;
@@ -130,6 +109,8 @@ LexerState::~LexerState() { DestroyScanner(*this); }
 void CloseLexer(ParseContext &ctx) {
     LexerState &lexer = ctx.lexer;
     DestroyScanner(lexer);
+    // The last token's text outlives the input it may still point into.
+    (void)lexer.tokenText.str();
     // The database keeps copies of everything it needs from the input.
     lexer.copy = WorkingCopy{};
     lexer.inputSize = 0;
@@ -238,15 +219,15 @@ int EmitLiteral(ParseContext *ctx, size_t start, size_t end) {
     const LiteralSpan *span = SpanAt(lexer, start);
     if (span != nullptr && span->end == end) {
         if (copy.texts == LiteralTexts::kMarked)
-            lexer.tokenText.assign(copy.bytes, start, end - start);
+            lexer.tokenText.assign(copy.bytes.data() + start, end - start);
         else
-            MarkedLiteralText(copy.Texts().substr(span->textOffset, span->textLength),
-                              copy.texts == LiteralTexts::kUnicodeSource, lexer.tokenText);
+            lexer.tokenText.SetLiteral(copy.Texts().substr(span->textOffset, span->textLength),
+                                       copy.texts == LiteralTexts::kUnicodeSource);
         return BuildLiteralValue(*ctx, copy, *span);
     }
-    lexer.tokenText.assign(copy.bytes, start, end - start);
+    lexer.tokenText.assign(copy.bytes.data() + start, end - start);
     lexer.literalBuffer.resize(end - start);
-    size_t length = DecodeLiteralText(lexer.tokenText, lexer.literalBuffer.data());
+    size_t length = DecodeLiteralText(lexer.tokenText.str(), lexer.literalBuffer.data());
     return BuildValue(*ctx, QUOTEDSTRING, kLiteralValue, lexer.literalBuffer.data(), length, length);
 }
 

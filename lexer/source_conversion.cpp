@@ -307,17 +307,15 @@ protected:
     void WholeLiteral(size_t bodyStart, size_t bodyEnd, bool compact) {
         std::string &out = copy_.bytes;
         size_t start = out.size();
-        out.push_back('"');
         if (compact) {
+            out.push_back('"');
             out.append(kCompactBody);
             copy_.literals.push_back({start, start + 2, bodyStart, bodyEnd - bodyStart});
             strayQuote_ = false;
             return;
         }
-        auto append = [&out](std::string_view piece) { out.append(piece); };
-        for (size_t i = bodyStart; i < bodyEnd; ++i)
-            PutMarkedByte(append, static_cast<unsigned char>(source_[i]));
-        out.append(kEndMark);
+        // Only a UTF-16 literal is whole without being compact.
+        AppendMarkedLiteral(source_.substr(bodyStart, bodyEnd - bodyStart), true, out);
         copy_.literals.push_back({start, out.size(), bodyStart, bodyEnd - bodyStart});
         Put('\n');
     }

@@ -27,7 +27,7 @@ const std::string kBom = "\xFE\xFF";
 std::string Describe(const ParseContext &ctx, int token) {
     std::string out = std::to_string(token) + " L" + std::to_string(ctx.lexer.lineNumber) + " S" +
                       std::to_string(ctx.lexer.tokenSourceLine) + " C" +
-                      std::to_string(ctx.diagnostics.literalCount) + " [" + ctx.lexer.tokenText + "]";
+                      std::to_string(ctx.diagnostics.literalCount) + " [" + ctx.lexer.tokenText.str() + "]";
     const TokenValue *value = ctx.lexer.current.value;
     if (value != nullptr && value->text != nullptr)
         out += " " + std::to_string(value->kind) + ":" + std::string(value->text->Chars(), value->text->length);
