@@ -1,6 +1,6 @@
 // generate_mif: writes a large valid MIF file for load tests, and with
 // --check parses it in memory to prove that it is accepted without a word.
-//   generate_mif [--size-mb N] [--utf16] [--check] [-o FILE]
+//   generate_mif [--size-mb N] [--utf16] [--literal-tables] [--check] [-o FILE]
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -12,7 +12,7 @@
 namespace {
 
 int Usage() {
-    std::fprintf(stderr, "usage: generate_mif [--size-mb N] [--utf16] [--check] [-o FILE]\n");
+    std::fprintf(stderr, "usage: generate_mif [--size-mb N] [--utf16] [--literal-tables] [--check] [-o FILE]\n");
     return 2;
 }
 
@@ -38,6 +38,7 @@ int main(int argc, char **argv) {
     double megabytes = 1;
     bool utf16 = false;
     bool check = false;
+    bool literalTables = false;
     std::string path = "generated.mif";
     for (int i = 1; i < argc; ++i) {
         std::string arg = argv[i];
@@ -45,6 +46,8 @@ int main(int argc, char **argv) {
             megabytes = std::atof(argv[++i]);
         } else if (arg == "--utf16") {
             utf16 = true;
+        } else if (arg == "--literal-tables") {
+            literalTables = true;
         } else if (arg == "--check") {
             check = true;
         } else if (arg == "-o" && i + 1 < argc) {
@@ -55,10 +58,18 @@ int main(int argc, char **argv) {
     }
     if (megabytes <= 0) return Usage();
 
-    mifbench::MifShape shape;
     // A UTF-16 source takes two bytes a character: halve the text to keep the file's size.
-    shape.targetBytes = static_cast<size_t>(megabytes * (1 << 20) / (utf16 ? 2 : 1));
-    std::string source = mifbench::GenerateMif(shape);
+    const auto targetBytes = static_cast<size_t>(megabytes * (1 << 20) / (utf16 ? 2 : 1));
+    std::string source;
+    if (literalTables) {
+        mifbench::LiteralTableShape shape;
+        shape.targetBytes = targetBytes;
+        source = mifbench::GenerateLiteralTables(shape);
+    } else {
+        mifbench::MifShape shape;
+        shape.targetBytes = targetBytes;
+        source = mifbench::GenerateMif(shape);
+    }
     if (utf16) source = mifbench::ToUtf16Source(source);
 
     if (check && !ParsesCleanly(source)) return 1;

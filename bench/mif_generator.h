@@ -17,6 +17,12 @@ struct MifShape {
     int enumElements = 16;       // elements of the enumeration "Big"
 };
 
+// The costly shape: tables whose cells are mostly quoted strings.
+struct LiteralTableShape {
+    size_t targetBytes = 0;  // keep adding rows up to this size
+    int rowsPerTable = 2000;
+};
+
 namespace detail {
 
 inline std::string Num(long long n) { return std::to_string(n); }
@@ -118,6 +124,79 @@ inline std::string GenerateMif(const MifShape &shape) {
         detail::Row(out, r, elements);
     }
     if (tableId > g) out += "End Table\n";
+    return out + "End Component\n";
+}
+
+namespace detail {
+
+// A quoted string of 10 to 60 characters that `k` varies: words, now and then
+// an escape, a Latin-1 letter or a second piece.
+inline std::string Phrase(long long k) {
+    static const char *const words[] = {"alpha", "bravo", "charlie", "delta", "echo", "foxtrot",
+                                        "golf", "hotel", "india", "juliet", "kilo", "lima"};
+    const size_t length = 10 + static_cast<size_t>((k * 37) % 51);
+    std::string text;
+    for (long long w = k; text.size() < length; w = w * 7 + 3) {
+        text += words[static_cast<size_t>(w % 12)];
+        text += ' ';
+    }
+    text.resize(length);
+    if (k % 5 == 0) text.replace(length / 2, 2, "\\\\");
+    if (k % 7 == 0) text.replace(length / 3, 2, "\\\"");
+    if (k % 11 == 0) text[length - 1] = '\xE9';
+    if (k % 6 == 0) return "\"" + text.substr(0, length / 2) + "\" \"" + text.substr(length / 2) + "\"";
+    return "\"" + text + "\"";
+}
+
+}  // namespace detail
+
+// Groups with descriptions, an enumeration and paths, then tables of eight
+// string columns and two numbers, most cells quoted strings.
+inline std::string GenerateLiteralTables(const LiteralTableShape &shape) {
+    using detail::Num;
+    using detail::Phrase;
+    std::string out;
+    out.reserve(shape.targetBytes + 4096);
+    out += "Language = \"en|US|iso8859-1\"\nStart Component\n  Name = \"Literal tables\"\n"
+           "  Description = \"Tables of text: names, places, \\\"quoted\\\" words and caf\xE9s.\"\n"
+           "  Start Path\n    Name = \"Agent\"\n    WIN32 = \"C:\\\\dmi\\\\agent.dll\"\n"
+           "    UNIX = \"/usr/lib/dmi/agent.so\"\n  End Path\n"
+           "  Start Enum\n    Name = \"State\"\n    0 = \"Off\"\n    1 = \"On\"\n    2 = \"Degraded\"\n"
+           "  End Enum\n";
+    out += "  Start Group\n    Name = \"Inventory\"\n    Class = \"Bench|Inventory|001\"\n    Key = 1\n"
+           "    Description = " + Phrase(1) + "\n";
+    for (int a = 1; a <= 10; ++a) {
+        out += "    Start Attribute\n      Name = \"Column " + Num(a) + "\"\n      ID = " + Num(a) + "\n"
+               "      Description = " + Phrase(a) + " " + Phrase(a + 100) + "\n      Access = Read-Only\n";
+        if (a == 1)
+            out += "      Type = Integer\n      Value = 0\n";
+        else if (a == 10)
+            out += "      Type = \"State\"\n      Value = \"On\"\n";
+        else
+            out += "      Type = DisplayString(64)\n      Value = \"\"\n";
+        out += "    End Attribute\n";
+    }
+    out += "  End Group\n";
+    for (int g = 1; g <= 20; ++g) {
+        out += "  Start Group\n    Name = " + Phrase(g) + "\n    Class = \"Bench|Text " + Num(g) +
+               "|001\"\n    ID = " + Num(g) + "\n    Description = " + Phrase(g * 3) + "\n"
+               "    Start Attribute\n      Name = \"Text\"\n      ID = 1\n      Type = DisplayString(64)\n"
+               "      Value = " + Phrase(g * 5) + "\n    End Attribute\n  End Group\n";
+    }
+    const size_t tail = 64;
+    int tableId = 100;
+    for (long long r = 0; out.size() + tail < shape.targetBytes || r == 0; ++r) {
+        if (r % shape.rowsPerTable == 0) {
+            if (r > 0) out += "End Table\n";
+            out += "Start Table\n  Name = \"Table " + Num(tableId) + "\"\n  Class = \"Bench|Inventory|001\"\n"
+                   "  ID = " + Num(tableId) + "\n";
+            ++tableId;
+        }
+        out += "  {" + Num(r);
+        for (int c = 0; c < 8; ++c) out += ", " + Phrase(r * 8 + c);
+        out += ", " + Num(r % 3) + "}\n";
+    }
+    out += "End Table\n";
     return out + "End Component\n";
 }
 

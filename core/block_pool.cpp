@@ -1,14 +1,19 @@
 #include "core/block_pool.h"
 
 #include <cstdlib>
+#include <algorithm>
 #include <cstddef>
+#include <cstring>
 
 namespace mifkit {
 
 namespace {
 
 constexpr size_t kAlignment = kBlockAlignment;
-constexpr size_t kChunkSize = 64 * 1024;
+constexpr size_t kFirstChunkSize = 64 * 1024;
+// Chunks double up to this: few enough chunks for a large file, and large
+// ones come straight from fresh zeroed pages instead of a memset.
+constexpr size_t kLargestChunkSize = 64 * 1024 * 1024;
 
 constexpr size_t RoundUp(size_t n) { return (n + kAlignment - 1) & ~(kAlignment - 1); }
 
@@ -52,15 +57,30 @@ void *BlockPool::Allocate(uint32_t size) {
     return block;
 }
 
+BlockPool::Chunk *BlockPool::TakeChunk(size_t capacity) {
+    Chunk *spare = spare_;
+    if (spare != nullptr && spare->capacity >= capacity) {
+        // Zeroing only what the last parse used keeps a run of small files cheap.
+        std::memset(reinterpret_cast<unsigned char *>(spare) + RoundUp(sizeof(Chunk)), 0, spare->used);
+        spare->used = 0;
+        spare->next = nullptr;
+        spare_ = nullptr;
+        return spare;
+    }
+    return NewChunk(capacity);
+}
+
 void *BlockPool::Bump(uint32_t size) {
     if (FaultDue()) return nullptr;
     size_t need = RoundUp(size == 0 ? 1 : size);
     Chunk *chunk = chunks_;
     if (chunk == nullptr || chunk->capacity - chunk->used < need) {
+        size_t standard = chunk == nullptr ? kFirstChunkSize
+                                           : std::min(2 * chunk->capacity, kLargestChunkSize);
         // Large blocks get a chunk of their own behind the current one, so
         // the space left in the current chunk is not wasted.
-        bool large = need > kChunkSize / 4;
-        Chunk *fresh = NewChunk(large ? need : kChunkSize);
+        bool large = need > standard / 4;
+        Chunk *fresh = large ? NewChunk(need) : TakeChunk(standard);
         if (fresh == nullptr) return nullptr;
         if (large && chunks_ != nullptr) {
             fresh->next = chunks_->next;
@@ -81,11 +101,21 @@ void *BlockPool::Bump(uint32_t size) {
 void BlockPool::Release() {
     while (chunks_ != nullptr) {
         Chunk *next = chunks_->next;
-        std::free(chunks_);
+        // The first chunk is kept for the next parse, whose first blocks
+        // then cost no system call.
+        if (chunks_->capacity == kFirstChunkSize && spare_ == nullptr)
+            spare_ = chunks_;
+        else
+            std::free(chunks_);
         chunks_ = next;
     }
     blockCount_ = 0;
     bytesInUse_ = 0;
+}
+
+BlockPool::~BlockPool() {
+    Release();
+    std::free(spare_);
 }
 
 }  // namespace mifkit

@@ -15,7 +15,7 @@ constexpr size_t kBlockAlignment = alignof(void *);
 class BlockPool {
 public:
     BlockPool() = default;
-    ~BlockPool() { Release(); }
+    ~BlockPool();
     BlockPool(const BlockPool &) = delete;
     BlockPool &operator=(const BlockPool &) = delete;
 
@@ -42,8 +42,10 @@ private:
     bool FaultDue();
     void *Bump(uint32_t size);
     Chunk *NewChunk(size_t capacity);
+    Chunk *TakeChunk(size_t capacity);
 
     Chunk *chunks_ = nullptr;  // newest first; allocations bump in the newest
+    Chunk *spare_ = nullptr;   // the first chunk of the last parse, for the next
     size_t blockCount_ = 0;
     size_t bytesInUse_ = 0;
     uint64_t faultCountdown_ = 0;

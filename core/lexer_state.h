@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/token_value.h"
@@ -28,6 +29,44 @@ struct LineScan {
     bool valid = false;
 };
 
+// The text of the token returned last. A compact literal's text is its
+// marked form, made only when something reads it (a diagnostic, a listing).
+class TokenText {
+public:
+    const std::string &str() const {
+        if (pending_) {
+            text_.clear();
+            AppendMarkedLiteral(pendingText_, pendingUnicode_, text_);
+            pending_ = false;
+        }
+        return text_;
+    }
+    operator const std::string &() const { return str(); }
+    const char *c_str() const { return str().c_str(); }
+
+    TokenText &operator=(std::string_view text) {
+        assign(text.data(), text.size());
+        return *this;
+    }
+    void assign(const char *text, size_t length) {
+        pending_ = false;
+        text_.assign(text, length);
+    }
+    void clear() { assign("", 0); }
+    // `sourceText` must stay readable until the next token or CloseLexer.
+    void SetLiteral(std::string_view sourceText, bool unicode) {
+        pending_ = true;
+        pendingText_ = sourceText;
+        pendingUnicode_ = unicode;
+    }
+
+private:
+    mutable std::string text_;
+    mutable bool pending_ = false;
+    std::string_view pendingText_;
+    bool pendingUnicode_ = false;
+};
+
 struct LexerState {
     LexerState() = default;
     ~LexerState();
@@ -35,7 +74,8 @@ struct LexerState {
     LexerState &operator=(const LexerState &) = delete;
 
     void *scanner = nullptr;  // the flex scanner
-    WorkingCopy copy;         // input, cut at its first NUL byte
+    WorkingCopy copy;         // input, cut at its first NUL byte, then flex's two NULs
+    size_t inputSize = 0;     // bytes of input before those NULs
     size_t literalCursor = 0; // next entry of copy.literals to match
     LineScan lineScan;
     uint32_t lineNumber = 1;
@@ -46,7 +86,7 @@ struct LexerState {
     uint32_t literalLineFeeds = 0;
     int lastToken = 0;
     bool atEnd = false;
-    std::string tokenText;    // text of the token returned last
+    TokenText tokenText;
     CurrentTokenValue current{};
     std::vector<unsigned char> literalBuffer;
 };

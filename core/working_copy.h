@@ -1,6 +1,11 @@
 // The working copy: the source rewritten so that the lexer sees one byte per
 // character outside literals, emptied comments, and every literal in a
 // marked form that carries its UTF-16BE text.
+//
+// The lexer reads a compact form of it: a literal that the lexer would match
+// whole is written as its opening quote, one 0xFF byte and the line feed, and
+// its text is read from the source when the token is made. Only temp.mif and
+// the tests see the full marked form.
 #pragma once
 
 #include <cstddef>
@@ -14,28 +19,55 @@ namespace mifkit {
 inline constexpr std::string_view kZeroMark{"\xFF\xFF\xFF" "0", 4};      // stands for 0x00
 inline constexpr std::string_view kLineFeedMark{"\xFF\xFF\xFF" "N", 4};  // stands for 0x0A
 inline constexpr std::string_view kEndMark{"\xFF\xFF\xFF" "0\"\xFF\xFF\xFF\xFF\xFF\xFF", 11};
+// What stands for a whole literal in the compact form, after its quote.
+inline constexpr std::string_view kCompactBody{"\xFF\n", 2};
 
 // Where a complete literal stands in the working copy, and its exact text.
 // The marked form cannot always be decoded back (0xFF bytes next to a mark
-// read as a mark), so the conversion keeps each literal's text for the lexer.
+// read as a mark), so the conversion keeps where each literal's text is.
 struct LiteralSpan {
     size_t start;       // offset of the opening quote
-    size_t end;         // offset just past the end mark
-    size_t textOffset;  // into WorkingCopy::literalTexts
-    size_t textLength;  // UTF-16BE bytes including the 00 00 terminator
+    size_t end;         // offset just past the end mark, or the compact body
+    size_t textOffset;  // into the copy's texts
+    size_t textLength;  // bytes of text there, without a terminator
+};
+
+// Where the texts of the spans are.
+enum class LiteralTexts {
+    kMarked,        // literalTexts: UTF-16BE, each text followed by 00 00
+    kEightBitSource,  // the source: one byte per character, its high byte 0
+    kUnicodeSource,   // the source: UTF-16BE
 };
 
 struct WorkingCopy {
     std::string bytes;
     std::vector<LiteralSpan> literals;  // in order of `start`
     std::string literalTexts;
+    LiteralTexts texts = LiteralTexts::kMarked;
+    // The source the texts are read from: owned when read from a file,
+    // borrowed from the caller's bytes otherwise.
+    std::string ownedSource;
+    std::string_view borrowedSource;
+
+    std::string_view Texts() const {
+        if (texts == LiteralTexts::kMarked) return literalTexts;
+        return ownedSource.empty() ? borrowedSource : std::string_view(ownedSource);
+    }
 
     void Clear() {
         bytes.clear();
         literals.clear();
         literalTexts.clear();
+        texts = LiteralTexts::kMarked;
+        ownedSource.clear();
+        borrowedSource = {};
     }
 };
+
+// The marked form of a literal whose text is `text` (8-bit characters, or
+// UTF-16BE bytes when `unicode`), as the lexer matches it: the opening quote,
+// each character marked, the end mark. Appended to `out`.
+void AppendMarkedLiteral(std::string_view text, bool unicode, std::string &out);
 
 // Turns the text of a literal token as matched (opening quote first) back
 // into UTF-16BE bytes; returns the count written, never more than the token's

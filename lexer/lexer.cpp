@@ -24,40 +24,70 @@ void DestroyScanner(LexerState &lexer) {
     lexer.scanner = nullptr;
 }
 
-// A pool-allocated TokenValue whose text holds `length` bytes copied from
-// `bytes`, counted as `counted` (numbers count their NUL, which the zeroed
-// block supplies).
-int BuildValue(ParseContext &ctx, int token, uint32_t kind, const void *bytes, size_t length,
-               size_t counted) {
+// A pool-allocated TokenValue whose text block holds `counted` bytes, left
+// for the caller to fill; null once the pool is exhausted.
+CountedString *NewValue(ParseContext &ctx, uint32_t kind, size_t counted) {
     auto *value = static_cast<TokenValue *>(ctx.pool.Allocate(sizeof(TokenValue)));
     ctx.lexer.current.value = value;
-    if (value == nullptr) return MEMORY_FAULT;
+    if (value == nullptr) return nullptr;
     value->kind = kind;
     size_t blockSize = CountedStringBlockSize(counted);
-    if (blockSize > std::numeric_limits<uint32_t>::max()) return MEMORY_FAULT;
+    if (blockSize > std::numeric_limits<uint32_t>::max()) return nullptr;
     auto *text = static_cast<CountedString *>(ctx.pool.Allocate(static_cast<uint32_t>(blockSize)));
-    if (text == nullptr) return MEMORY_FAULT;
+    if (text == nullptr) return nullptr;
     text->length = static_cast<uint32_t>(counted);
-    std::memcpy(text->Bytes(), bytes, length);
     value->text = text;
+    return text;
+}
+
+// A value whose text is `length` bytes copied from `bytes`, counted as
+// `counted` (numbers count their NUL, which the zeroed block supplies).
+int BuildValue(ParseContext &ctx, int token, uint32_t kind, const void *bytes, size_t length,
+               size_t counted) {
+    CountedString *text = NewValue(ctx, kind, counted);
+    if (text == nullptr) return MEMORY_FAULT;
+    std::memcpy(text->Bytes(), bytes, length);
     if (token == QUOTEDSTRING) ++ctx.diagnostics.literalCount;
     return token;
+}
+
+// The text of a literal the conversion recorded, as UTF-16BE with its NUL.
+int BuildLiteralValue(ParseContext &ctx, const WorkingCopy &copy, const LiteralSpan &span) {
+    const char *text = copy.Texts().data() + span.textOffset;
+    if (copy.texts != LiteralTexts::kEightBitSource)
+        return BuildValue(ctx, QUOTEDSTRING, kLiteralValue, text, span.textLength, span.textLength + 2);
+    CountedString *value = NewValue(ctx, kLiteralValue, 2 * span.textLength + 2);
+    if (value == nullptr) return MEMORY_FAULT;
+    // Each byte is a character whose high byte is 0, which the zeroed block holds.
+    unsigned char *out = value->Bytes();
+    for (size_t i = 0; i < span.textLength; ++i) out[2 * i + 1] = static_cast<unsigned char>(text[i]);
+    ++ctx.diagnostics.literalCount;
+    return QUOTEDSTRING;
 }
 
 const LineScan &ScanLine(LexerState &lexer, size_t from) {
     LineScan &scan = lexer.lineScan;
     if (scan.valid && from >= scan.from && from < scan.lineEnd) return scan;
-    const std::string &bytes = lexer.copy.bytes;
-    size_t i = from;
-    size_t run = 0;
+    const char *bytes = lexer.copy.bytes.data();
+    const void *lineFeed = std::memchr(bytes + from, '\n', lexer.inputSize - from);
+    const size_t lineEnd = lineFeed != nullptr ? static_cast<size_t>(static_cast<const char *>(lineFeed) - bytes)
+                                               : lexer.inputSize;
+    // The last run of six 0xFF bytes, counted from `from`: found from the
+    // line's end, where a literal's end mark stands.
     size_t lastRunEnd = 0;
-    for (; i < bytes.size() && bytes[i] != '\n'; ++i) {
-        if (static_cast<unsigned char>(bytes[i]) != 0xFF)
-            run = 0;
-        else if (++run >= 6)
-            lastRunEnd = i + 1;
+    for (size_t i = lineEnd; i > from;) {
+        if (static_cast<unsigned char>(bytes[i - 1]) != 0xFF) {
+            --i;
+            continue;
+        }
+        size_t runEnd = i;
+        while (i > from && static_cast<unsigned char>(bytes[i - 1]) == 0xFF) --i;
+        if (runEnd - i >= 6) {
+            lastRunEnd = runEnd;
+            break;
+        }
     }
-    scan = LineScan{from, i, lastRunEnd, true};
+    scan = LineScan{from, lineEnd, lastRunEnd, true};
     return scan;
 }
 
@@ -79,8 +109,11 @@ LexerState::~LexerState() { DestroyScanner(*this); }
 void CloseLexer(ParseContext &ctx) {
     LexerState &lexer = ctx.lexer;
     DestroyScanner(lexer);
+    // The last token's text outlives the input it may still point into.
+    (void)lexer.tokenText.str();
     // The database keeps copies of everything it needs from the input.
     lexer.copy = WorkingCopy{};
+    lexer.inputSize = 0;
     lexer.literalBuffer = std::vector<unsigned char>();
     lexer.lineScan = LineScan{};
     lexer.literalCursor = 0;
@@ -92,8 +125,14 @@ void ResetLexer(ParseContext &ctx, WorkingCopy &&copy) {
     DestroyScanner(lexer);
     lexer.copy = std::move(copy);
     // A NUL byte ends the input as the end of the file does.
-    size_t nul = lexer.copy.bytes.find('\0');
-    if (nul != std::string::npos) lexer.copy.bytes.resize(nul);
+    std::string &bytes = lexer.copy.bytes;
+    const void *nul = std::memchr(bytes.data(), '\0', bytes.size());
+    if (nul != nullptr) bytes.resize(static_cast<size_t>(static_cast<const char *>(nul) - bytes.data()));
+    lexer.inputSize = bytes.size();
+    if (lexer.inputSize > static_cast<size_t>(std::numeric_limits<int>::max() - 2))
+        throw std::length_error("working copy too large");
+    // flex scans the copy in place; it needs two NULs after the input.
+    bytes.append(2, '\0');
     lexer.literalCursor = 0;
     lexer.lineScan = LineScan{};
     lexer.lineNumber = 1;
@@ -108,10 +147,7 @@ void ResetLexer(ParseContext &ctx, WorkingCopy &&copy) {
     yyscan_t scanner = nullptr;
     if (mifkit_yylex_init_extra(&ctx, &scanner) != 0) throw std::bad_alloc();
     lexer.scanner = scanner;
-    const std::string &bytes = lexer.copy.bytes;
-    if (bytes.size() > static_cast<size_t>(std::numeric_limits<int>::max() - 2))
-        throw std::length_error("working copy too large");
-    mifkit_yy_scan_bytes(bytes.data(), static_cast<int>(bytes.size()), scanner);
+    if (mifkit_yy_scan_buffer(bytes.data(), bytes.size(), scanner) == nullptr) throw std::bad_alloc();
     mifkit_yyset_lineno(1, scanner);
 }
 
@@ -165,28 +201,42 @@ int EmitDirectInterface(ParseContext *ctx, const char *text, size_t length) {
                       sizeof kDirectInterfaceText, sizeof kDirectInterfaceText);
 }
 
+// The span the conversion recorded for the literal at `start`, if any.
+const LiteralSpan *SpanAt(LexerState &lexer, size_t start) {
+    const std::vector<LiteralSpan> &literals = lexer.copy.literals;
+    while (lexer.literalCursor < literals.size() && literals[lexer.literalCursor].start < start)
+        ++lexer.literalCursor;
+    if (lexer.literalCursor < literals.size() && literals[lexer.literalCursor].start == start)
+        return &literals[lexer.literalCursor];
+    return nullptr;
+}
+
 int EmitLiteral(ParseContext *ctx, size_t start, size_t end) {
     LexerState &lexer = ctx->lexer;
     const WorkingCopy &copy = lexer.copy;
-    lexer.tokenText.assign(copy.bytes, start, end - start);
     // The conversion kept the exact text of every literal it wrote; a token
     // that is not one of them (a broken literal's tail) is decoded instead.
-    while (lexer.literalCursor < copy.literals.size() &&
-           copy.literals[lexer.literalCursor].start < start)
-        ++lexer.literalCursor;
-    if (lexer.literalCursor < copy.literals.size()) {
-        const LiteralSpan &span = copy.literals[lexer.literalCursor];
-        if (span.start == start && span.end == end)
-            return BuildValue(*ctx, QUOTEDSTRING, kLiteralValue,
-                              copy.literalTexts.data() + span.textOffset, span.textLength,
-                              span.textLength);
+    const LiteralSpan *span = SpanAt(lexer, start);
+    if (span != nullptr && span->end == end) {
+        if (copy.texts == LiteralTexts::kMarked)
+            lexer.tokenText.assign(copy.bytes.data() + start, end - start);
+        else
+            lexer.tokenText.SetLiteral(copy.Texts().substr(span->textOffset, span->textLength),
+                                       copy.texts == LiteralTexts::kUnicodeSource);
+        return BuildLiteralValue(*ctx, copy, *span);
     }
+    lexer.tokenText.assign(copy.bytes.data() + start, end - start);
     lexer.literalBuffer.resize(end - start);
-    size_t length = DecodeLiteralText(lexer.tokenText, lexer.literalBuffer.data());
+    size_t length = DecodeLiteralText(lexer.tokenText.str(), lexer.literalBuffer.data());
     return BuildValue(*ctx, QUOTEDSTRING, kLiteralValue, lexer.literalBuffer.data(), length, length);
 }
 
 size_t LiteralEnd(LexerState &lexer, size_t quote) {
+    // A compact literal is the span the conversion recorded, nothing else.
+    if (lexer.copy.texts != LiteralTexts::kMarked) {
+        const LiteralSpan *span = SpanAt(lexer, quote);
+        if (span != nullptr) return span->end;
+    }
     const LineScan &scan = ScanLine(lexer, quote);
     // The six 0xFF bytes must all follow the quote.
     return scan.lastRunEnd >= quote + 7 ? scan.lastRunEnd : 0;

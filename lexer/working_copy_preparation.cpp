@@ -15,9 +15,20 @@ namespace {
 // Far beyond any MIF file; keeps a device or a runaway file from eating memory.
 constexpr size_t kMaxSourceBytes = size_t{1} << 30;
 
-int WriteWorkingCopy(ParseContext &ctx, const WorkingCopy &copy) {
+// The marked working copy goes to the file as it is made, never held whole.
+int WriteWorkingCopy(ParseContext &ctx, std::string_view source, bool unicode) {
     if (ctx.workingCopyPath.empty()) return 0;
-    return platform::WriteFileAtomically(ctx.workingCopyPath.c_str(), copy.bytes) ? 0 : kFatalFileError;
+    bool written = platform::WriteFileAtomically(
+        ctx.workingCopyPath.c_str(),
+        [&](const platform::WritePiece &write) { return StreamMarkedCopy(source, unicode, write); });
+    return written ? 0 : kFatalFileError;
+}
+
+// The lexer's input, and temp.mif when asked for.
+int ConvertSource(ParseContext &ctx, std::string_view source, bool unicode, WorkingCopy &copy) {
+    ctx.unicodeSource = unicode ? 1 : 0;
+    if (!ConvertForLexer(source, unicode, copy)) return kFatalFileError;
+    return WriteWorkingCopy(ctx, source, unicode);
 }
 
 }  // namespace
@@ -28,7 +39,11 @@ int PrepareWorkingCopy(ParseContext &ctx, const char *sourceName, WorkingCopy &c
         ReportMessage(ctx, Message::FatalFileError, 0, 0, 0, sourceName);
         return kFatalFileError;
     }
-    return PrepareWorkingCopyFromBytes(ctx, sourceName, source, copy);
+    int status = PrepareWorkingCopyFromBytes(ctx, sourceName, source, copy);
+    // The lexer reads literal texts from the source: it goes with the copy.
+    copy.ownedSource = std::move(source);
+    copy.borrowedSource = {};
+    return status;
 }
 
 int PrepareWorkingCopyFromBytes(ParseContext &ctx, const char *sourceName, std::string_view source,
@@ -38,17 +53,13 @@ int PrepareWorkingCopyFromBytes(ParseContext &ctx, const char *sourceName, std::
     switch (encoding) {
     case kUtf16Source: {
         ctx.sink("performing Unicode conversion...\n\t");
-        ctx.unicodeSource = true;
-        int status = ConvertUnicodeSource(source, copy) ? WriteWorkingCopy(ctx, copy)
-                                                        : kFatalFileError;
+        int status = ConvertSource(ctx, source, true, copy);
         ctx.sink("done\n");
         return status;
     }
     case kEightBitSource: {
         ctx.sink("performing ASCII conversion...\n\t");
-        ctx.unicodeSource = false;
-        ConvertAsciiSource(source, copy);
-        int status = WriteWorkingCopy(ctx, copy);
+        int status = ConvertSource(ctx, source, false, copy);
         ctx.sink("done\n");
         return status;
     }

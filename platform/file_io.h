@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -20,5 +21,13 @@ bool WriteFileAtomically(const char *name, std::string_view data);
 // The same over a file that exists, whose permissions the new file keeps.
 // False, the file untouched, when it is missing, read-only or any step fails.
 bool ReplaceFileAtomically(const char *name, std::string_view data);
+
+// Hands a file's bytes on piece by piece: false when a piece was not written.
+using WritePiece = std::function<bool(std::string_view)>;
+
+// The same for bytes made while they are written: `produce` passes each
+// piece to the writer it is given and returns false when one failed, which
+// leaves `name` as it was.
+bool WriteFileAtomically(const char *name, const std::function<bool(const WritePiece &)> &produce);
 
 }  // namespace mifkit::platform

@@ -67,9 +67,11 @@ bool ReadWholeFile(const char *name, std::string &out, size_t maxBytes) {
 
 namespace {
 
-// Writes a fresh file beside `name` and renames it over `name`; `mode`, when
-// given, is set on the fresh file before any byte is written.
-bool WriteAndRename(const char *name, std::string_view data, const mode_t *mode) {
+// Writes a fresh file beside `name`, its bytes handed over by `produce`, and
+// renames it over `name`; `mode`, when given, is set on the fresh file before
+// any byte is written.
+bool WriteAndRename(const char *name, const std::function<bool(const WritePiece &)> &produce,
+                    const mode_t *mode) {
     std::string path(name);
     std::string::size_type slash = path.rfind('/');
     std::string directory = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
@@ -81,23 +83,32 @@ bool WriteAndRename(const char *name, std::string_view data, const mode_t *mode)
         if (fd < 0 && errno == EEXIST) continue;
         if (fd < 0) return false;
         FileDescriptor file(fd);
-        bool ok = (mode == nullptr || ::fchmod(file.get(), *mode) == 0) && WriteAll(file.get(), data) &&
-                  file.Close() && std::rename(fresh.c_str(), name) == 0;
+        const WritePiece write = [&file](std::string_view piece) { return WriteAll(file.get(), piece); };
+        bool ok = (mode == nullptr || ::fchmod(file.get(), *mode) == 0) && produce(write) && file.Close() &&
+                  std::rename(fresh.c_str(), name) == 0;
         if (!ok) ::unlink(fresh.c_str());
         return ok;
     }
     return false;
 }
 
+std::function<bool(const WritePiece &)> Whole(std::string_view data) {
+    return [data](const WritePiece &write) { return write(data); };
+}
+
 }  // namespace
 
-bool WriteFileAtomically(const char *name, std::string_view data) { return WriteAndRename(name, data, nullptr); }
+bool WriteFileAtomically(const char *name, std::string_view data) { return WriteAndRename(name, Whole(data), nullptr); }
+
+bool WriteFileAtomically(const char *name, const std::function<bool(const WritePiece &)> &produce) {
+    return WriteAndRename(name, produce, nullptr);
+}
 
 bool ReplaceFileAtomically(const char *name, std::string_view data) {
     struct stat info;
     if (::stat(name, &info) != 0 || !S_ISREG(info.st_mode) || (info.st_mode & S_IWUSR) == 0) return false;
     mode_t mode = info.st_mode & 07777;
-    return WriteAndRename(name, data, &mode);
+    return WriteAndRename(name, Whole(data), &mode);
 }
 
 }  // namespace mifkit::platform

@@ -33,6 +33,10 @@ bool ReadWholeFile(const char *name, std::string &out, size_t maxBytes) {
 }
 
 bool WriteFileAtomically(const char *name, std::string_view data) {
+    return WriteFileAtomically(name, [data](const WritePiece &write) { return write(data); });
+}
+
+bool WriteFileAtomically(const char *name, const std::function<bool(const WritePiece &)> &produce) {
     std::string path(name);
     std::string::size_type slash = path.find_last_of("/\\");
     std::string directory = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
@@ -43,9 +47,12 @@ bool WriteFileAtomically(const char *name, std::string_view data) {
                                   FILE_ATTRIBUTE_NORMAL, nullptr);
         if (file == INVALID_HANDLE_VALUE && GetLastError() == ERROR_FILE_EXISTS) continue;
         if (file == INVALID_HANDLE_VALUE) return false;
-        DWORD written = 0;
-        bool ok = WriteFile(file, data.data(), static_cast<DWORD>(data.size()), &written, nullptr) &&
-                  written == data.size();
+        const WritePiece write = [file](std::string_view piece) {
+            DWORD written = 0;
+            return WriteFile(file, piece.data(), static_cast<DWORD>(piece.size()), &written, nullptr) &&
+                   written == piece.size();
+        };
+        bool ok = produce(write);
         ok = CloseHandle(file) && ok;
         ok = ok && MoveFileExA(fresh.c_str(), name, MOVEFILE_REPLACE_EXISTING);
         if (!ok) DeleteFileA(fresh.c_str());

@@ -5,7 +5,8 @@
 set -euo pipefail
 
 packages=(cmake g++ make flex bison pkg-config libcli11-dev nlohmann-json3-dev
-          libgtest-dev libgmock-dev libbenchmark-dev python3-dev pybind11-dev python3-pybind11 python3-pytest)
+          libgtest-dev libgmock-dev libbenchmark-dev python3-dev pybind11-dev python3-pybind11 python3-pytest
+          hyperfine)
 
 SUDO=""
 [ "$(id -u)" -eq 0 ] || SUDO="sudo"

@@ -15,6 +15,7 @@
 #include "generate/name_list.h"
 #include "mifkit/parser.h"
 #include "mifkit/version.h"
+#include "tools/check_command.h"
 #include "tools/check_report.h"
 #include "tools/dump_command.h"
 #include "tools/fix_command.h"
@@ -39,35 +40,6 @@ int RunTokens(const std::string &file, bool json) {
     if (status != 0) return 1;
     Print(json ? mifkit::tool::FormatTokenJson(tokens) : mifkit::tool::FormatTokenLines(tokens));
     return 0;
-}
-
-// Prints each file's diagnostic lines, as the library prints them or in the
-// editors' form, each with its hint; or every file's diagnostics as JSON
-// lines or one SARIF log. Fails when any file fails.
-int RunCheck(const std::vector<std::string> &files, bool gnu, const std::string &format, bool writeWorkingCopy) {
-    const bool machine = format == "json" || format == "sarif";
-    bool allParsed = true;
-    std::vector<mifkit::tool::CheckedFile> checked;
-    for (const std::string &file : files) {
-        mifkit::ParseOptions options;
-        if (writeWorkingCopy) options.workingCopyPath = "temp.mif";
-        mifkit::Database database = mifkit::Database::FromFile(file, options);
-        if (files.size() > 1 && !gnu && !machine) Print("==> " + file + " <==\n");
-        for (const mifkit::Diagnostic &diagnostic : database.diagnostics()) {
-            if (format == "json") Print(mifkit::tool::FormatJsonDiagnostic(file, diagnostic));
-            if (machine) continue;
-            Print(gnu ? mifkit::tool::FormatGnuDiagnostic(file, diagnostic) : diagnostic.text);
-            Print(gnu ? mifkit::tool::FormatGnuHint(file, diagnostic) : mifkit::tool::FormatHint(diagnostic));
-        }
-        if (format == "sarif") checked.emplace_back(file, database.diagnostics());
-        std::fflush(stdout);
-        if (!database.ok()) {
-            std::fprintf(stderr, "%s: parse failed with status %d\n", file.c_str(), database.status());
-            allParsed = false;
-        }
-    }
-    if (format == "sarif") Print(mifkit::tool::SarifLog(checked).dump(2, ' ', false, nlohmann::json::error_handler_t::replace) + "\n");
-    return allParsed ? 0 : 1;
 }
 
 // Runs the commands that are due; the commands go to stderr as they end, so
@@ -105,17 +77,17 @@ int main(int argc, char **argv) {
     tokens->add_option("file", file, "MIF file")->required();
     tokens->add_flag("--json", json, "Print the listing as JSON");
 
-    bool writeWorkingCopy = false;
-    bool gnu = false;
+    mifkit::tool::CheckOptions checkOptions;
     std::vector<std::string> files;
     CLI::App *check = app.add_subcommand("check", "Parse MIF files and print their diagnostics");
     check->add_option("files", files, "MIF files")->required();
-    check->add_flag("--gnu", gnu, "Print FILE:LINE: error: TEXT [DMI0NNN] lines for editors and CI logs");
-    std::string format = "text";
-    check->add_option("--format", format, "text (the library's lines), json (one object a line) or sarif")
+    check->add_flag("--gnu", checkOptions.gnu, "Print FILE:LINE: error: TEXT [DMI0NNN] lines for editors and CI logs");
+    check->add_flag("--working-copy", checkOptions.writeWorkingCopy,
+                    "Also write the working copy temp.mif to the current directory (checks one file at a time)");
+    check->add_option("-j,--jobs", checkOptions.jobs, "Files checked at once (default: one per core)")
+        ->check(CLI::PositiveNumber);
+    check->add_option("--format", checkOptions.format, "text (the library's lines), json (one object a line) or sarif")
         ->check(CLI::IsMember({"text", "json", "sarif"}));
-    check->add_flag("--working-copy", writeWorkingCopy,
-                    "Also write the working copy temp.mif to the current directory");
 
     std::vector<std::string> fixFiles;
     mifkit::tool::FixOptions fixOptions;
@@ -174,5 +146,5 @@ int main(int argc, char **argv) {
     if (*tokens) return RunTokens(file, json);
     if (*fix) return mifkit::tool::RunFix(fixFiles, fixOptions);
     if (*generate) return RunGenerate(ini, sectionOption->count() > 0 ? &section : nullptr);
-    return RunCheck(files, gnu, format, writeWorkingCopy);
+    return mifkit::tool::RunCheck(files, checkOptions);
 }
