@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "core/message_list.h"
+#include "mifkit/message_list.h"
 
 namespace mifkit {
 

@@ -5,13 +5,16 @@
 
 #include <cstdint>
 
+#include "mifkit/codes.h"
+
 namespace mifkit {
 
 enum ParseStatus : int32_t {
-    kSuccess = 0,
-    kGaveUp = 1,  // a syntax error or an overflowing parser stack
-    kByteSwappedSource = 11,
-    kFatalFileError = 525,
+    // The results a caller sees by name too.
+    kSuccess = status::kOk,
+    kGaveUp = status::kSyntaxError,  // a syntax error or an overflowing parser stack
+    kByteSwappedSource = status::kByteSwapped,
+    kFatalFileError = status::kUnreadable,
 
     // A structural or semantic rule of the MIF text was broken.
     kComponentWithoutName = 1001,

@@ -13,6 +13,17 @@ using test::RunTool;
 
 class CheckCommandTest : public test::TempDirTest {};
 
+// The 32-bit Windows tests run under Wine on a user-mode x86 emulator that
+// keeps one segment table for all threads: a second thread of a 32-bit
+// process brings it down. There the tool is checked on one job only.
+#if defined(_WIN32) && !defined(_WIN64)
+const char *const kJobs[] = {"-j 1"};
+const char *const kTwoFileJobs = "-j 1";
+#else
+const char *const kJobs[] = {"-j 1", "-j 2", "--jobs 7", ""};
+const char *const kTwoFileJobs = "-j 3";
+#endif
+
 TEST_F(CheckCommandTest, PrintsEachFilesLinesInTheGivenOrderWhateverTheJobs) {
     WriteFile("good.mif", test::kMinimalMif);
     WriteFile("bad.mif", "Start Component\nName = \"c\"\nStart Group\nEnd Group\nEnd Component\n");
@@ -31,13 +42,13 @@ TEST_F(CheckCommandTest, PrintsEachFilesLinesInTheGivenOrderWhateverTheJobs) {
             files += std::string(" ") + names[i];
             expected += std::string("==> ") + names[i] + " <==\n" + alone[i];
         }
-    for (const char *jobs : {"-j 1", "-j 2", "--jobs 7", ""}) {
+    for (const char *jobs : kJobs) {
         std::string output;
         EXPECT_EQ(RunTool(std::string("check ") + jobs + files, output), 1) << jobs;
         EXPECT_EQ(output, expected) << jobs;
     }
     std::string output;
-    EXPECT_EQ(RunTool("check -j 3 good.mif good.mif", output), 0);
+    EXPECT_EQ(RunTool(std::string("check ") + kTwoFileJobs + " good.mif good.mif", output), 0);
     EXPECT_EQ(output, "==> good.mif <==\n==> good.mif <==\n");
 }
 
