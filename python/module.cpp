@@ -61,6 +61,12 @@ PYBIND11_MODULE(_mifkit, m) {
     m.doc() = "The native part of mifkit: reads DMI Management Information Format files";
     m.attr("__version__") = MIFKIT_VERSION_STRING;
 
+    py::class_<mifkit::Fix>(m, "Fix")
+        .def_readonly("offset", &mifkit::Fix::offset)
+        .def_readonly("length", &mifkit::Fix::length)
+        .def_property_readonly("replacement", [](const mifkit::Fix &f) { return py::bytes(f.replacement); })
+        .def_property_readonly("description", [](const mifkit::Fix &f) { return TextToPython(f.description); });
+
     py::class_<Diagnostic>(m, "Diagnostic")
         .def_readonly("message", &Diagnostic::message)
         .def_readonly("line", &Diagnostic::line)
@@ -69,6 +75,12 @@ PYBIND11_MODULE(_mifkit, m) {
         .def_readonly("source_line", &Diagnostic::sourceLine)
         .def_property_readonly("readable_token", [](const Diagnostic &d) { return TextToPython(d.readableToken); })
         .def_property_readonly("text", [](const Diagnostic &d) { return TextToPython(d.text); })
+        .def_property_readonly("hint", [](const Diagnostic &d) -> py::object {
+            return d.hint ? py::object(TextToPython(*d.hint)) : py::object(py::none());
+        })
+        .def_property_readonly("fix", [](const Diagnostic &d) -> py::object {
+            return d.fix ? py::cast(*d.fix) : py::object(py::none());
+        })
         .def("__str__", [](const Diagnostic &d) { return TextToPython(DiagnosticLine(d)); })
         .def("__repr__", [](const Diagnostic &d) {
             return "<Diagnostic DMI0" + std::to_string(d.message) + " line " + std::to_string(d.sourceLine) + ">";

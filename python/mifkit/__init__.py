@@ -15,12 +15,12 @@ import os
 from typing import Any, Dict, Iterable, List, Optional, Union
 
 from . import _mifkit
-from ._mifkit import Diagnostic
+from ._mifkit import Diagnostic, Fix
 from .records import (Attribute, Component, Element, Enumeration, EnumValue, Group, Overlay, Path,
                       PathEntry, Table, Value, component_of, group_of)
 
 __version__: str = _mifkit.__version__
-__all__ = ["parse", "Database", "Diagnostic", "Attribute", "Component", "Element", "Enumeration", "EnumValue",
+__all__ = ["parse", "Database", "Diagnostic", "Fix", "Attribute", "Component", "Element", "Enumeration", "EnumValue",
            "Group", "Overlay", "Path", "PathEntry", "Table", "Value", "__version__"]
 
 Source = Union[str, "os.PathLike[str]", bytes, bytearray, memoryview]

@@ -72,3 +72,14 @@ def test_bad_sources_raise_the_usual_exceptions(tmp_path, monkeypatch, source, e
 def test_bad_query_arguments_raise_type_error(call, words):
     with pytest.raises(TypeError, match=words):
         call(mifkit.parse(EXAMPLE))
+
+
+def test_a_common_mistake_comes_with_its_hint_and_fix():
+    # A plural keyword: the library's line stays as it is; the hint and the fix come beside it.
+    source = b'Start Component\nName = "c"\nStart Paths\nEnd Paths\nEnd Component\n'
+    (first,) = mifkit.parse(source).diagnostics
+    assert first.text == "DMI0225  (File: 0 (3): 0: <s>) Syntax Error.\n"
+    assert first.hint == 'write "Start Path"; this keyword has no plural'
+    assert (first.fix.offset, first.fix.length, first.fix.replacement) == (37, 1, b"")
+    assert first.fix.description == '"Start Paths" -> "Start Path"'
+    assert all(d.hint is None and d.fix is None for d in mifkit.parse(HOST_FILES / "errors.mif").diagnostics)
