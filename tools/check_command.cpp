@@ -6,8 +6,11 @@
 #include <future>
 #include <memory>
 
-// A C++ runtime without threads (mingw's win32 model) checks one file at a time.
-#if defined(_GLIBCXX_HAS_GTHREADS) || !defined(__GLIBCXX__)
+// A C++ runtime without threads (mingw's win32 model) checks one file at a
+// time. So does the 32-bit Windows tool: it is tested under Wine on a
+// user-mode x86 emulator that keeps one segment table for all threads, where
+// a second thread of a 32-bit process hangs or brings it down.
+#if (defined(_GLIBCXX_HAS_GTHREADS) || !defined(__GLIBCXX__)) && !(defined(_WIN32) && !defined(_WIN64))
 #include <thread>
 #define MIFKIT_CHECK_THREADS 1
 #endif

@@ -13,16 +13,8 @@ using test::RunTool;
 
 class CheckCommandTest : public test::TempDirTest {};
 
-// The 32-bit Windows tests run under Wine on a user-mode x86 emulator that
-// keeps one segment table for all threads: a second thread of a 32-bit
-// process brings it down. There the tool is checked on one job only.
-#if defined(_WIN32) && !defined(_WIN64)
-const char *const kJobs[] = {"-j 1"};
-const char *const kTwoFileJobs = "-j 1";
-#else
 const char *const kJobs[] = {"-j 1", "-j 2", "--jobs 7", ""};
 const char *const kTwoFileJobs = "-j 3";
-#endif
 
 TEST_F(CheckCommandTest, PrintsEachFilesLinesInTheGivenOrderWhateverTheJobs) {
     WriteFile("good.mif", test::kMinimalMif);
