@@ -5,6 +5,8 @@
 #include <cstddef>
 #include <cstring>
 
+#include "platform/zeroed_memory.h"
+
 namespace mifkit {
 
 namespace {
@@ -25,6 +27,8 @@ struct BlockPool::Chunk {
     size_t used;
 };
 
+size_t BlockPool::ChunkBytes(size_t capacity) { return RoundUp(sizeof(Chunk)) + capacity; }
+
 void BlockPool::SimulateFault(uint64_t nth, bool repeat) {
     faultCountdown_ = nth;
     faultRepeats_ = repeat;
@@ -41,9 +45,9 @@ bool BlockPool::FaultDue() {
 }
 
 BlockPool::Chunk *BlockPool::NewChunk(size_t capacity) {
-    // calloc hands out zeroed memory, and bump allocation never reuses a
-    // byte, so every block is zero-filled without a memset per block.
-    void *memory = std::calloc(1, RoundUp(sizeof(Chunk)) + capacity);
+    // Fresh memory is zeroed, and bump allocation never reuses a byte, so
+    // every block is zero-filled without a memset per block.
+    void *memory = platform::AllocateZeroed(ChunkBytes(capacity));
     if (memory == nullptr) return nullptr;
     Chunk *chunk = static_cast<Chunk *>(memory);
     chunk->capacity = capacity;
@@ -106,7 +110,7 @@ void BlockPool::Release() {
         if (chunks_->capacity == kFirstChunkSize && spare_ == nullptr)
             spare_ = chunks_;
         else
-            std::free(chunks_);
+            platform::FreeZeroed(chunks_, ChunkBytes(chunks_->capacity));
         chunks_ = next;
     }
     blockCount_ = 0;
@@ -115,7 +119,7 @@ void BlockPool::Release() {
 
 BlockPool::~BlockPool() {
     Release();
-    std::free(spare_);
+    if (spare_ != nullptr) platform::FreeZeroed(spare_, ChunkBytes(spare_->capacity));
 }
 
 }  // namespace mifkit

@@ -39,6 +39,8 @@ public:
 private:
     struct Chunk;
 
+    static size_t ChunkBytes(size_t capacity);  // a chunk's header and capacity
+
     bool FaultDue();
     void *Bump(uint32_t size);
     Chunk *NewChunk(size_t capacity);

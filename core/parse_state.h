@@ -33,6 +33,7 @@ struct ParseState {
     EnumElement *elementTail;
     LiteralPiece *literalList;
     LiteralPiece *literalTail;
+    LiteralPiece *sparePieces;  // entries of joined literals, for the next ones
     PathEntry *pathEntryTail;
     Component *currentComponent;
     Attribute *currentAttribute;

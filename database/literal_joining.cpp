@@ -53,11 +53,13 @@ int SimpleEscape(unsigned char c) {
     }
 }
 
-// Walks the units of one text, writing the resolved characters.
+// Resolves the escapes of one text in place from unit `from`, its first
+// backslash: an escape never lengthens the text, so the write position never
+// passes the read position.
 class EscapeWalk {
 public:
-    EscapeWalk(const unsigned char *in, size_t units, unsigned char *out)
-        : in_(in), units_(units), out_(out) {}
+    EscapeWalk(unsigned char *text, size_t units, size_t from)
+        : in_(text), units_(units), out_(text), pos_(from), written_(from) {}
 
     size_t Run(bool unicodeSource) {
         const size_t maxHex = unicodeSource ? 4 : 2;
@@ -101,8 +103,9 @@ private:
     unsigned char Low(size_t i) const { return in_[2 * i + 1]; }
 
     void Copy(size_t i) {
-        out_[2 * written_] = in_[2 * i];
-        out_[2 * written_ + 1] = in_[2 * i + 1];
+        const unsigned char high = in_[2 * i], low = in_[2 * i + 1];
+        out_[2 * written_] = high;
+        out_[2 * written_ + 1] = low;
         ++written_;
     }
     void Emit(uint32_t value) {
@@ -127,18 +130,47 @@ private:
     const unsigned char *in_;
     size_t units_;
     unsigned char *out_;
-    size_t pos_ = 0;
-    size_t written_ = 0;
+    size_t pos_;
+    size_t written_;
 };
+
+// The first unit that is a backslash (high byte 0, low byte 0x5C), or
+// `units`: most literals have none, and memchr passes over them at memory
+// speed.
+size_t FirstBackslash(const unsigned char *text, size_t units) {
+    const unsigned char *p = text, *end = text + 2 * units;
+    while (p < end) {
+        const void *hit = std::memchr(p, kBackslash, static_cast<size_t>(end - p));
+        if (hit == nullptr) break;
+        const size_t at = static_cast<size_t>(static_cast<const unsigned char *>(hit) - text);
+        if (at % 2 == 1 && text[at - 1] == 0) return at / 2;
+        p = text + at + 1;
+    }
+    return units;
+}
+
+// Gives a spent list's entries to the next literals, which then take no
+// pool memory for their pieces.
+void RecyclePieces(ParseState &state, LiteralPiece *first, LiteralPiece *last) {
+    last->next = state.sparePieces;
+    state.sparePieces = first;
+}
 
 }  // namespace
 
 int AppendLiteral(ParseContext &ctx, CountedString *piece) {
     ParseState &state = ctx.state;
-    int status = 0;
-    auto *entry = AppendRecord(ctx, state.literalTail, state.literalList, kNoMemoryForLiteralPiece,
-                               kNoMemoryForFirstLiteralPiece, status);
-    if (entry == nullptr) return status;
+    LiteralPiece *entry = state.sparePieces;
+    if (entry != nullptr) {
+        state.sparePieces = entry->next;
+        entry->next = nullptr;
+        (state.literalTail != nullptr ? state.literalTail->next : state.literalList) = entry;
+    } else {
+        int status = 0;
+        entry = AppendRecord(ctx, state.literalTail, state.literalList, kNoMemoryForLiteralPiece,
+                             kNoMemoryForFirstLiteralPiece, status);
+        if (entry == nullptr) return status;
+    }
     entry->piece = piece;
     state.literalTail = entry;
     return 0;
@@ -146,44 +178,52 @@ int AppendLiteral(ParseContext &ctx, CountedString *piece) {
 
 CountedString *TakeLiteral(ParseContext &ctx) {
     LiteralPiece *first = ctx.state.literalList;
+    LiteralPiece *last = ctx.state.literalTail;
     // Emptied before anything can fail, so the next statement's literal
-    // never inherits these pieces.
+    // never inherits these pieces; the entries are only read from here on.
     ctx.state.literalList = nullptr;
     ctx.state.literalTail = nullptr;
     if (first == nullptr) return nullptr;
-    if (first->next == nullptr) {
-        if (first->piece != nullptr) return ResolveEscapes(ctx, *first->piece);
-        const CountedString none{0};
-        return ResolveEscapes(ctx, none);
+    RecyclePieces(ctx.state, first, last);
+    if (first == last) {
+        // The piece is the token's own text, used by nothing else: it is
+        // resolved where it stands.
+        CountedString *text = first->piece != nullptr ? first->piece : NewLiteral(ctx, 0);
+        if (text != nullptr) ResolveEscapes(*text, ctx.unicodeSource);
+        return text;
     }
 
     size_t total = 0;
-    for (const LiteralPiece *p = first; p != nullptr; p = p->next) {
+    for (const LiteralPiece *p = first;; p = p->next) {
         total += TextUnits(p->piece);
         if (total > UINT32_MAX) return nullptr;
+        if (p == last) break;
     }
     CountedString *joined = NewLiteral(ctx, total);
     if (joined == nullptr) return nullptr;
     unsigned char *out = joined->Bytes();
-    for (const LiteralPiece *p = first; p != nullptr; p = p->next) {
+    for (const LiteralPiece *p = first;; p = p->next) {
         size_t bytes = 2 * TextUnits(p->piece);
-        if (bytes == 0) continue;
-        std::memcpy(out, p->piece->Bytes(), bytes);
+        if (bytes != 0) std::memcpy(out, p->piece->Bytes(), bytes);
         out += bytes;
+        if (p == last) break;
     }
     // Escapes are resolved on the joined text, so one may span two pieces.
-    return ResolveEscapes(ctx, *joined);
+    ResolveEscapes(*joined, ctx.unicodeSource);
+    return joined;
 }
 
-CountedString *ResolveEscapes(ParseContext &ctx, const CountedString &text) {
-    // An escape never lengthens the text, so the input's size is enough.
-    size_t units = TextUnits(&text);
-    CountedString *result = NewLiteral(ctx, units);
-    if (result == nullptr) return nullptr;
-    EscapeWalk walk(text.Bytes(), units, result->Bytes());
-    size_t written = walk.Run(ctx.unicodeSource);
-    result->length = static_cast<uint32_t>(2 * written + 2);
-    return result;
+void ResolveEscapes(CountedString &text, bool unicodeSource) {
+    const size_t units = TextUnits(&text);
+    unsigned char *bytes = text.Bytes();
+    const size_t from = FirstBackslash(bytes, units);
+    if (from == units && text.length == 2 * units + 2) return;
+    const size_t written = EscapeWalk(bytes, units, from).Run(unicodeSource);
+    // What the text no longer holds becomes zero again, as the block had it,
+    // and readers running a little past the count still find zeros.
+    const size_t kept = 2 * written;
+    if (text.length > kept) std::memset(bytes + kept, 0, text.length - kept);
+    text.length = static_cast<uint32_t>(kept + 2);
 }
 
 }  // namespace mifkit

@@ -14,14 +14,16 @@ struct ParseContext;
 // exhausted.
 int AppendLiteral(ParseContext &ctx, CountedString *piece);
 
-// The pending pieces joined and escape-resolved into a new pool string; the
-// list is emptied whatever happens. Null when the pool is exhausted or no
+// The pending pieces joined and escape-resolved; the list is emptied
+// whatever happens. A single piece is resolved in place and returned, more
+// are joined into a new pool string. Null when the pool is exhausted or no
 // piece is pending (nothing is reported).
 CountedString *TakeLiteral(ParseContext &ctx);
 
-// A new pool string holding `text` with its backslash escapes resolved: hex
-// escapes take at most 2 digits and octal at most 3 for an 8-bit source, 4
-// and 6 for a UTF-16 source. Null when the pool is exhausted.
-CountedString *ResolveEscapes(ParseContext &ctx, const CountedString &text);
+// Resolves the backslash escapes of `text` in place (an escape never
+// lengthens it): hex escapes take at most 2 digits and octal at most 3 for
+// an 8-bit source, 4 and 6 for a UTF-16 source. The count is rounded down
+// to whole units, so nothing past it is read.
+void ResolveEscapes(CountedString &text, bool unicodeSource);
 
 }  // namespace mifkit

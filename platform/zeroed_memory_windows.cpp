@@ -1,0 +1,33 @@
+#ifdef _WIN32
+
+#include <windows.h>
+
+#include <cstdlib>
+
+#include "platform/zeroed_memory.h"
+
+namespace mifkit::platform {
+
+namespace {
+
+constexpr size_t kMappedFrom = 2 * 1024 * 1024;
+
+}  // namespace
+
+// VirtualAlloc commits pages the system has zeroed.
+void *AllocateZeroed(size_t size) {
+    if (size < kMappedFrom) return std::calloc(1, size);
+    return VirtualAlloc(nullptr, size, MEM_RESERVE | MEM_COMMIT, PAGE_READWRITE);
+}
+
+void FreeZeroed(void *memory, size_t size) {
+    if (memory == nullptr) return;
+    if (size < kMappedFrom)
+        std::free(memory);
+    else
+        VirtualFree(memory, 0, MEM_RELEASE);
+}
+
+}  // namespace mifkit::platform
+
+#endif
