@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "core/token_value.h"
 
@@ -51,6 +52,9 @@ struct ParseState {
     bool inAttribute;
     bool inTable;
     bool rowPending;
+    // Token values of table entries, whose cells took their text and kind:
+    // the lexer reuses them before it takes pool memory for new ones.
+    std::vector<TokenValue *> spareValues;
 };
 
 }  // namespace mifkit

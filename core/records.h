@@ -19,13 +19,16 @@ struct WideWords {
 };
 
 // The converted value that attributes and cells both carry; which field is
-// meaningful depends on the type.
+// meaningful depends on the type, and a type holds at most one number, so
+// the numbers share their words: a table has a value per cell.
 struct AttributeValue {
     CountedString *text;
-    uint32_t unsignedValue;
-    int32_t signedValue;
     EnumElement *element;
-    WideWords wideValue;
+    union {
+        uint32_t unsignedValue;  // Counter, Gauge
+        int32_t signedValue;     // Integer
+        WideWords wideValue;     // Counter64, Integer64
+    };
 };
 
 struct PathEntry {
@@ -94,14 +97,20 @@ struct Group {
     Group *next;
 };
 
+// A table holds most of a large file's records, so a cell is kept to six
+// words: its entry is held as text and kind until the component ends and
+// converts it.
 struct TableCell {
-    TokenValue *entry;
-    uint32_t type;
-    uint32_t overlay;
-    AttributeValue value;
-    uint32_t column;
     TableCell *next;
+    AttributeValue value;
+    CountedString *entryText;
+    uint32_t column;
+    uint8_t type;         // a data type code; every one fits a byte
+    bool overlay;
+    uint8_t entryKind;    // a TokenValueKind
+    bool entryPending;    // entryText and entryKind wait for conversion
 };
+static_assert(sizeof(TableCell) <= 6 * sizeof(void *) + 8, "a cell stays small");
 
 struct TableRow {
     TableCell *cells;

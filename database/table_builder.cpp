@@ -45,7 +45,7 @@ CountedString *CopyText(ParseContext &ctx, const CountedString *text) {
 void CopyTemplateDefault(ParseContext &ctx, TableCell &cell) {
     const Attribute *a = ColumnAttribute(ctx, ctx.state.currentTable->templateGroup, cell.column);
     if (a == nullptr) return;
-    cell.type = a->type;
+    cell.type = static_cast<uint8_t>(a->type);
     switch (a->type) {
     case kTypeCounter:
     case kTypeGauge:
@@ -75,6 +75,14 @@ void CopyTemplateDefault(ParseContext &ctx, TableCell &cell) {
     if (a->overlay == 1 && cell.value.text == nullptr) cell.value.text = a->value.text;
 }
 
+// A token value whose text and kind a cell now holds serves the lexer again.
+void Recycle(ParseContext &ctx, TokenValue *value) {
+    if (value == nullptr) return;
+    value->text = nullptr;
+    value->kind = 0;
+    ctx.state.spareValues.push_back(value);
+}
+
 int AddRowCell(ParseContext &ctx, TokenValue *entry) {
     ParseState &s = ctx.state;
     Table &table = *s.currentTable;
@@ -99,8 +107,13 @@ int AddRowCell(ParseContext &ctx, TokenValue *entry) {
         AppendRecord(ctx, s.currentCell, row.cells, kNoMemoryForCell, kNoMemoryForFirstCell, status);
     if (cell == nullptr) return status;
     s.currentCell = cell;
-    cell->entry = entry;
     cell->column = row.column;
+    if (entry != nullptr) {
+        cell->entryText = entry->text;
+        cell->entryKind = static_cast<uint8_t>(entry->kind);
+        cell->entryPending = true;
+        Recycle(ctx, entry);
+    }
     if (entry == nullptr) {
         CopyTemplateDefault(ctx, *cell);
         ++row.column;
@@ -167,9 +180,16 @@ int AddTableDataEntry(ParseContext &ctx, TokenValue *entry) {
             return Refuse(ctx, Message::ExpectingCommaOrBrace, kOverlayWhileEntryPending);
         s.pendingEntry = entry;
         return AppendLiteral(ctx, entry->text);
-    case kLiteralValue:
-        if (s.pendingEntry == nullptr) s.pendingEntry = entry;
-        return AppendLiteral(ctx, entry->text);
+    case kLiteralValue: {
+        if (s.pendingEntry == nullptr) {
+            s.pendingEntry = entry;
+            return AppendLiteral(ctx, entry->text);
+        }
+        // A later piece of the pending literal: its text joins the list.
+        int status = AppendLiteral(ctx, entry->text);
+        Recycle(ctx, entry);
+        return status;
+    }
     default: {
         int status = FlushPendingEntry(ctx);
         return status != 0 ? status : AddRowCell(ctx, entry);

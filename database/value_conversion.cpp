@@ -146,14 +146,18 @@ int ConvertAttributeValue(ParseContext &ctx) {
 }
 
 int ConvertCellValue(ParseContext &ctx, TableCell &cell, const Attribute &column) {
-    if (cell.entry == nullptr) return 0;
-    cell.type = column.type;
-    if (cell.entry->kind == kOverlayValue) cell.overlay = 1;
+    if (!cell.entryPending) return 0;
+    cell.type = static_cast<uint8_t>(column.type);
+    if (cell.entryKind == kOverlayValue) cell.overlay = true;
     const Enumeration *enumeration =
         column.type == kTypeNamedEnumeration ? column.namedEnumeration : column.ownEnumeration;
-    Conversion result = ConvertValue(ctx, kCellRules, column.type, column.size, enumeration,
-                                     *cell.entry, cell.value, true);
-    if (result.outcome == Outcome::kStored) cell.entry = nullptr;
+    TokenValue entry{cell.entryText, cell.entryKind};
+    Conversion result =
+        ConvertValue(ctx, kCellRules, column.type, column.size, enumeration, entry, cell.value, true);
+    if (result.outcome == Outcome::kStored) {
+        cell.entryPending = false;
+        cell.entryText = nullptr;
+    }
     return result.status;
 }
 

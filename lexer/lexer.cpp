@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "core/parse_context.h"
+#include "core/parse_state.h"
 #include "lexer/token_actions.h"
 #include "lexer/token_rules_scanner.h"
 #include "core/tokens.h"
@@ -27,7 +28,14 @@ void DestroyScanner(LexerState &lexer) {
 // A pool-allocated TokenValue whose text block holds `counted` bytes, left
 // for the caller to fill; null once the pool is exhausted.
 CountedString *NewValue(ParseContext &ctx, uint32_t kind, size_t counted) {
-    auto *value = static_cast<TokenValue *>(ctx.pool.Allocate(sizeof(TokenValue)));
+    std::vector<TokenValue *> &spare = ctx.state.spareValues;
+    TokenValue *value = nullptr;
+    if (!spare.empty()) {
+        value = spare.back();
+        spare.pop_back();
+    } else {
+        value = static_cast<TokenValue *>(ctx.pool.Allocate(sizeof(TokenValue)));
+    }
     ctx.lexer.current.value = value;
     if (value == nullptr) return nullptr;
     value->kind = kind;

@@ -36,8 +36,8 @@ Database TableDb(const std::string &header, const std::string &rows) {
 // A cell as a short text: "?" and the entry for one not converted, "*" for
 // an overlay, then the value by type ("e1" for element 1, "e-" for none).
 std::string Cell(CellView c) {
-    if (const TokenValue *entry = c.record()->entry; entry != nullptr)
-        return "?" + (entry->kind == kLiteralValue ? test::Ascii(entry->text) : entry->text->Chars());
+    if (const TableCell &cell = *c.record(); cell.entryPending)
+        return "?" + (cell.entryKind == kLiteralValue ? test::Ascii(cell.entryText) : cell.entryText->Chars());
     std::string out = c.overlay() ? "*" : "";
     switch (c.type()) {
     case kTypeInteger: return out + std::to_string(c.value().signedValue());
