@@ -76,7 +76,6 @@ struct LexerState {
     void *scanner = nullptr;  // the flex scanner
     WorkingCopy copy;         // input, cut at its first NUL byte, then flex's two NULs
     size_t inputSize = 0;     // bytes of input before those NULs
-    size_t literalCursor = 0; // next entry of copy.literals to match
     LineScan lineScan;
     uint32_t lineNumber = 1;
     // The source line the returned token starts on. The line number above

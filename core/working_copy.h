@@ -9,9 +9,13 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "core/literal_spans.h"
+#include "platform/source_buffer.h"
 
 namespace mifkit {
 
@@ -22,16 +26,6 @@ inline constexpr std::string_view kEndMark{"\xFF\xFF\xFF" "0\"\xFF\xFF\xFF\xFF\x
 // What stands for a whole literal in the compact form, after its quote.
 inline constexpr std::string_view kCompactBody{"\xFF\n", 2};
 
-// Where a complete literal stands in the working copy, and its exact text.
-// The marked form cannot always be decoded back (0xFF bytes next to a mark
-// read as a mark), so the conversion keeps where each literal's text is.
-struct LiteralSpan {
-    size_t start;       // offset of the opening quote
-    size_t end;         // offset just past the end mark, or the compact body
-    size_t textOffset;  // into the copy's texts
-    size_t textLength;  // bytes of text there, without a terminator
-};
-
 // Where the texts of the spans are.
 enum class LiteralTexts {
     kMarked,        // literalTexts: UTF-16BE, each text followed by 00 00
@@ -41,17 +35,28 @@ enum class LiteralTexts {
 
 struct WorkingCopy {
     std::string bytes;
-    std::vector<LiteralSpan> literals;  // in order of `start`
+    LiteralSpans literals;  // in order of `start`
     std::string literalTexts;
     LiteralTexts texts = LiteralTexts::kMarked;
     // The source the texts are read from: owned when read from a file,
     // borrowed from the caller's bytes otherwise.
-    std::string ownedSource;
+    platform::SourceBuffer ownedSource;
     std::string_view borrowedSource;
+    size_t textsReleasedTo = 0;
 
     std::string_view Texts() const {
         if (texts == LiteralTexts::kMarked) return literalTexts;
-        return ownedSource.empty() ? borrowedSource : std::string_view(ownedSource);
+        return ownedSource.Empty() ? borrowedSource : ownedSource.View();
+    }
+
+    // The lexer reads the texts in order and has read them up to `offset`:
+    // an owned source gives back what lies before it, a few megabytes at a
+    // time, so that it never stands whole beside the finished database.
+    void TextsReadTo(size_t offset) {
+        constexpr size_t kReleaseStep = 4 * 1024 * 1024;
+        if (offset < textsReleasedTo + kReleaseStep || texts == LiteralTexts::kMarked) return;
+        ownedSource.ReleaseBefore(offset);
+        textsReleasedTo = offset;
     }
 
     void Clear() {
@@ -59,8 +64,9 @@ struct WorkingCopy {
         literals.clear();
         literalTexts.clear();
         texts = LiteralTexts::kMarked;
-        ownedSource.clear();
+        ownedSource.Clear();
         borrowedSource = {};
+        textsReleasedTo = 0;
     }
 };
 

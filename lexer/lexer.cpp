@@ -124,7 +124,6 @@ void CloseLexer(ParseContext &ctx) {
     lexer.inputSize = 0;
     lexer.literalBuffer = std::vector<unsigned char>();
     lexer.lineScan = LineScan{};
-    lexer.literalCursor = 0;
     lexer.atEnd = true;
 }
 
@@ -141,7 +140,6 @@ void ResetLexer(ParseContext &ctx, WorkingCopy &&copy) {
         throw std::length_error("working copy too large");
     // flex scans the copy in place; it needs two NULs after the input.
     bytes.append(2, '\0');
-    lexer.literalCursor = 0;
     lexer.lineScan = LineScan{};
     lexer.lineNumber = 1;
     lexer.tokenSourceLine = 1;
@@ -211,17 +209,16 @@ int EmitDirectInterface(ParseContext *ctx, const char *text, size_t length) {
 
 // The span the conversion recorded for the literal at `start`, if any.
 const LiteralSpan *SpanAt(LexerState &lexer, size_t start) {
-    const std::vector<LiteralSpan> &literals = lexer.copy.literals;
-    while (lexer.literalCursor < literals.size() && literals[lexer.literalCursor].start < start)
-        ++lexer.literalCursor;
-    if (lexer.literalCursor < literals.size() && literals[lexer.literalCursor].start == start)
-        return &literals[lexer.literalCursor];
+    // The lexer never goes back: a span it has passed is dropped.
+    LiteralSpans &literals = lexer.copy.literals;
+    while (!literals.empty() && literals.front().start < start) literals.pop_front();
+    if (!literals.empty() && literals.front().start == start) return &literals.front();
     return nullptr;
 }
 
 int EmitLiteral(ParseContext *ctx, size_t start, size_t end) {
     LexerState &lexer = ctx->lexer;
-    const WorkingCopy &copy = lexer.copy;
+    WorkingCopy &copy = lexer.copy;
     // The conversion kept the exact text of every literal it wrote; a token
     // that is not one of them (a broken literal's tail) is decoded instead.
     const LiteralSpan *span = SpanAt(lexer, start);
@@ -231,6 +228,7 @@ int EmitLiteral(ParseContext *ctx, size_t start, size_t end) {
         else
             lexer.tokenText.SetLiteral(copy.Texts().substr(span->textOffset, span->textLength),
                                        copy.texts == LiteralTexts::kUnicodeSource);
+        copy.TextsReadTo(span->textOffset);
         return BuildLiteralValue(*ctx, copy, *span);
     }
     lexer.tokenText.assign(copy.bytes.data() + start, end - start);

@@ -64,8 +64,8 @@ public:
     // The end mark and the line feed that keeps literals on lines of their own.
     void EndLiteral() {
         copy_.bytes.append(kEndMark);
-        copy_.literals.push_back({literalStart_, copy_.bytes.size(), textStart_,
-                                  copy_.literalTexts.size() - textStart_});
+        copy_.literals.push_back(MakeSpan(literalStart_, copy_.bytes.size(), textStart_,
+                                           copy_.literalTexts.size() - textStart_));
         copy_.literalTexts.append(2, '\0');
         copy_.bytes.push_back('\n');
     }
@@ -310,13 +310,13 @@ protected:
         if (compact) {
             out.push_back('"');
             out.append(kCompactBody);
-            copy_.literals.push_back({start, start + 2, bodyStart, bodyEnd - bodyStart});
+            copy_.literals.push_back(MakeSpan(start, start + 2, bodyStart, bodyEnd - bodyStart));
             strayQuote_ = false;
             return;
         }
         // Only a UTF-16 literal is whole without being compact.
         AppendMarkedLiteral(source_.substr(bodyStart, bodyEnd - bodyStart), true, out);
-        copy_.literals.push_back({start, out.size(), bodyStart, bodyEnd - bodyStart});
+        copy_.literals.push_back(MakeSpan(start, out.size(), bodyStart, bodyEnd - bodyStart));
         Put('\n');
     }
 

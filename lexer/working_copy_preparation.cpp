@@ -7,6 +7,7 @@
 #include "core/parse_status.h"
 #include "lexer/source_conversion.h"
 #include "platform/file_io.h"
+#include "platform/source_buffer.h"
 
 namespace mifkit {
 
@@ -34,12 +35,12 @@ int ConvertSource(ParseContext &ctx, std::string_view source, bool unicode, Work
 }  // namespace
 
 int PrepareWorkingCopy(ParseContext &ctx, const char *sourceName, WorkingCopy &copy) {
-    std::string source;
-    if (sourceName == nullptr || !platform::ReadWholeFile(sourceName, source, kMaxSourceBytes)) {
+    platform::SourceBuffer source;
+    if (sourceName == nullptr || !source.Read(sourceName, kMaxSourceBytes)) {
         ReportMessage(ctx, Message::FatalFileError, 0, 0, 0, sourceName);
         return kFatalFileError;
     }
-    int status = PrepareWorkingCopyFromBytes(ctx, sourceName, source, copy);
+    int status = PrepareWorkingCopyFromBytes(ctx, sourceName, source.View(), copy);
     // The lexer reads literal texts from the source: it goes with the copy.
     copy.ownedSource = std::move(source);
     copy.borrowedSource = {};

@@ -13,6 +13,13 @@ namespace mifkit::platform {
 // more than `maxBytes` bytes.
 bool ReadWholeFile(const char *name, std::string &out, size_t maxBytes);
 
+// The size of `name` when it is a regular file; false for anything else.
+bool RegularFileSize(const char *name, size_t &size);
+
+// Reads `name` from its start into `out` until its end or `capacity` bytes;
+// `read` is the count. False when it cannot be opened or read.
+bool ReadFileInto(const char *name, char *out, size_t capacity, size_t &read);
+
 // Writes `data` to a fresh file beside `name`, then renames it over `name`:
 // a symlink standing at `name` is replaced, never followed, and no reader
 // ever sees a half-written file. False when any step fails.

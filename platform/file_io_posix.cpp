@@ -65,6 +65,27 @@ bool ReadWholeFile(const char *name, std::string &out, size_t maxBytes) {
     }
 }
 
+bool RegularFileSize(const char *name, size_t &size) {
+    struct stat info;
+    if (::stat(name, &info) != 0 || !S_ISREG(info.st_mode)) return false;
+    size = static_cast<size_t>(info.st_size);
+    return true;
+}
+
+bool ReadFileInto(const char *name, char *out, size_t capacity, size_t &read) {
+    read = 0;
+    FileDescriptor file(::open(name, O_RDONLY | O_CLOEXEC));
+    if (file.get() < 0) return false;
+    while (read < capacity) {
+        ssize_t n = ::read(file.get(), out + read, capacity - read);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return false;
+        if (n == 0) break;
+        read += static_cast<size_t>(n);
+    }
+    return true;
+}
+
 namespace {
 
 // Writes a fresh file beside `name`, its bytes handed over by `produce`, and

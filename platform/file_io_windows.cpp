@@ -8,6 +8,37 @@
 
 namespace mifkit::platform {
 
+bool RegularFileSize(const char *name, size_t &size) {
+    WIN32_FILE_ATTRIBUTE_DATA info;
+    if (!GetFileAttributesExA(name, GetFileExInfoStandard, &info) ||
+        (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
+        return false;
+    const unsigned long long bytes = (static_cast<unsigned long long>(info.nFileSizeHigh) << 32) | info.nFileSizeLow;
+    if (bytes > static_cast<size_t>(-1)) return false;
+    size = static_cast<size_t>(bytes);
+    return true;
+}
+
+bool ReadFileInto(const char *name, char *out, size_t capacity, size_t &read) {
+    read = 0;
+    HANDLE file = CreateFileA(name, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    bool ok = true;
+    while (read < capacity) {
+        const size_t left = capacity - read;
+        DWORD n = 0;
+        if (!ReadFile(file, out + read, left > (1u << 30) ? (1u << 30) : static_cast<DWORD>(left), &n, nullptr)) {
+            ok = false;
+            break;
+        }
+        if (n == 0) break;
+        read += n;
+    }
+    CloseHandle(file);
+    return ok;
+}
+
 bool ReadWholeFile(const char *name, std::string &out, size_t maxBytes) {
     out.clear();
     HANDLE file = CreateFileA(name, GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,

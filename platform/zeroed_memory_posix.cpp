@@ -1,6 +1,7 @@
 #ifndef _WIN32
 
 #include <sys/mman.h>
+#include <unistd.h>
 
 #include <cstdint>
 #include <cstdlib>
@@ -44,6 +45,16 @@ void FreeZeroed(void *memory, size_t size) {
         std::free(memory);
     else
         ::munmap(memory, MappedSize(size));
+}
+
+size_t ReleaseZeroedPages(void *memory, size_t size, size_t from, size_t to) {
+    if (size < kMappedFrom) return from;
+    // The region starts on a huge-page boundary, so offsets round as addresses do.
+    const size_t page = static_cast<size_t>(::sysconf(_SC_PAGESIZE));
+    const size_t end = to & ~(page - 1);
+    if (end <= from) return from;
+    ::munmap(static_cast<char *>(memory) + from, end - from);
+    return end;
 }
 
 }  // namespace mifkit::platform

@@ -32,7 +32,7 @@ std::string MarkedLiteral(const std::string &body, bool unicode, WorkingCopy &co
     else
         ConvertAsciiSource("\"" + body + "\"", copy);
     if (copy.literals.size() != 1) return "no single literal";
-    return copy.bytes.substr(copy.literals[0].start, copy.literals[0].end - copy.literals[0].start);
+    return copy.bytes.substr(copy.literals.front().start, copy.literals.front().end - copy.literals.front().start);
 }
 
 TEST(DecodeLiteralText, StopsAtTheEnds) {
