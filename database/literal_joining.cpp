@@ -1,9 +1,11 @@
 #include "database/literal_joining.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
 
+#include "core/block_pool.h"
 #include "core/records.h"
 #include "database/builder_support.h"
 
@@ -149,6 +151,41 @@ size_t FirstBackslash(const unsigned char *text, size_t units) {
     return units;
 }
 
+// Where the pool block holding `text` ends, as the lexer sized it.
+const unsigned char *BlockEnd(const CountedString *text) {
+    const size_t size = CountedStringBlockSize(text->length);
+    return reinterpret_cast<const unsigned char *>(text) + ((size + kBlockAlignment - 1) & ~(kBlockAlignment - 1));
+}
+
+// True when each piece's block starts where the one before ends, as the
+// pieces of one literal do when the lexer made them one after another.
+bool Contiguous(const LiteralPiece *first, const LiteralPiece *last) {
+    for (const LiteralPiece *p = first; p != last; p = p->next)
+        if (p->piece == nullptr || p->next->piece == nullptr ||
+            BlockEnd(p->piece) != reinterpret_cast<const unsigned char *>(p->next->piece))
+            return false;
+    return true;
+}
+
+// Joins contiguous pieces into the first one's block: each piece's text
+// moves back over the headers and ends before it, which the joined text
+// never outgrows. The rest of the blocks becomes zero again.
+CountedString *JoinInPlace(const LiteralPiece *first, const LiteralPiece *last) {
+    CountedString *joined = first->piece;
+    // Taken before the moves, which may cover the last piece's count.
+    const unsigned char *end = BlockEnd(last->piece);
+    unsigned char *out = joined->Bytes() + 2 * TextUnits(joined);
+    for (const LiteralPiece *p = first->next;; p = p->next) {
+        const size_t bytes = 2 * TextUnits(p->piece);
+        std::memmove(out, p->piece->Bytes(), bytes);
+        out += bytes;
+        if (p == last) break;
+    }
+    std::memset(out, 0, static_cast<size_t>(end - out));
+    joined->length = static_cast<uint32_t>(out - joined->Bytes() + 2);
+    return joined;
+}
+
 // Gives a spent list's entries to the next literals, which then take no
 // pool memory for their pieces.
 void RecyclePieces(ParseState &state, LiteralPiece *first, LiteralPiece *last) {
@@ -193,6 +230,11 @@ CountedString *TakeLiteral(ParseContext &ctx) {
         return text;
     }
 
+    if (Contiguous(first, last)) {
+        CountedString *joined = JoinInPlace(first, last);
+        ResolveEscapes(*joined, ctx.unicodeSource);
+        return joined;
+    }
     size_t total = 0;
     for (const LiteralPiece *p = first;; p = p->next) {
         total += TextUnits(p->piece);
@@ -221,8 +263,9 @@ void ResolveEscapes(CountedString &text, bool unicodeSource) {
     const size_t written = EscapeWalk(bytes, units, from).Run(unicodeSource);
     // What the text no longer holds becomes zero again, as the block had it,
     // and readers running a little past the count still find zeros.
+    // The NUL is written too: a malformed count may not have left one.
     const size_t kept = 2 * written;
-    if (text.length > kept) std::memset(bytes + kept, 0, text.length - kept);
+    std::memset(bytes + kept, 0, std::max<size_t>(text.length, kept + 2) - kept);
     text.length = static_cast<uint32_t>(kept + 2);
 }
 

@@ -33,11 +33,11 @@ std::string Counted(const CountedString *s) {  // NUL included
     return s == nullptr ? "(null)" : std::string(s->Chars(), s->length);
 }
 
-// The text resolved in place, and the block's bytes past it still zero.
+// The text resolved in place, and the bytes it no longer counts zero again.
 std::string Resolved(CountedString *s, bool unicode) {
     const uint32_t before = s->length;
     ResolveEscapes(*s, unicode);
-    for (uint32_t i = s->length; i < before + 4; ++i)
+    for (uint32_t i = s->length; i < before; ++i)
         if (s->Bytes()[i] != 0) return "byte " + std::to_string(i) + " not cleared";
     return Counted(s);
 }
@@ -75,35 +75,50 @@ TEST(ResolveEscapes, MalformedCountsNeverReadPastTheCount) {
     }
 }
 
-// A single piece is resolved where it stands; a pool fault in joining more
-// gives null silently. Either way the list is emptied, so the next literal
-// starts clean, and its entries serve the next literals.
+// Pieces the lexer made one after another are joined in the first one's
+// block; pieces apart are copied into a new one, where a pool fault gives
+// null silently. Either way the list is emptied, so the next literal starts
+// clean, and its entries serve the next literals.
 TEST(TakeLiteral, JoinsPiecesAndResolvesAcrossThem) {
     const std::string ab = Utf16("ab");
-    const struct { std::vector<std::string> pieces; std::string result; uint64_t faultAt = 0; } cases[] = {
+    const struct { std::vector<std::string> pieces; std::string result; bool apart = false; uint64_t faultAt = 0; } cases[] = {
         {{"", ""}, ""}, {{Utf16("x\\n")}, Utf16("x\n")}, {{Utf16("a\\"), Utf16("tb")}, Utf16("a\tb")},
         {{Utf16("\\x4"), Utf16("1"), "", Utf16("!")}, Utf16("A!")}, {{Utf16("1"), "", Utf16("23\\")}, Utf16("123")},
-        {{ab}, ab, 1}, {{ab, ab}, "", 1}, {{ab, ab, ab}, "", 1},
+        // Long later pieces move over the counts of the pieces after them.
+        {{Utf16("a"), Utf16("bcdefghijk"), Utf16("lmnopqrstuvwxyz")}, Utf16("abcdefghijklmnopqrstuvwxyz")},
+        {{Utf16("a\\"), Utf16("tb")}, Utf16("a\tb"), true}, {{Utf16("1"), "", Utf16("23\\")}, Utf16("123"), true},
+        {{ab}, ab, false, 1}, {{ab, ab}, Utf16("abab"), false, 1}, {{ab, ab}, "", true, 1}, {{ab, ab, ab}, "", true, 1},
     };
     for (const auto &c : cases) {
         CapturedContext cc;
-        CountedString *last = nullptr;
-        for (const std::string &piece : c.pieces) ASSERT_EQ(AppendLiteral(cc.ctx, last = Literal(cc.ctx, piece)), 0);
+        std::vector<CountedString *> texts;  // made first, as the lexer makes them
+        for (const std::string &piece : c.pieces) {
+            if (c.apart) cc.ctx.pool.Allocate(8);
+            texts.push_back(Literal(cc.ctx, piece));
+        }
+        for (CountedString *text : texts) ASSERT_EQ(AppendLiteral(cc.ctx, text), 0);
+        CountedString *first = texts.front();
+        const size_t blocks = cc.ctx.pool.BlockCount();
         if (c.faultAt != 0) cc.ctx.pool.SimulateFault(c.faultAt);
         CountedString *joined = TakeLiteral(cc.ctx);
-        const bool fails = c.faultAt != 0 && c.pieces.size() > 1;
+        const bool fails = c.faultAt != 0 && c.apart;
         EXPECT_EQ(Counted(joined), fails ? std::string("(null)") : c.result + kNul) << "case " << &c - cases;
-        if (c.pieces.size() == 1) EXPECT_EQ(joined, last);
+        if (!c.apart) {
+            EXPECT_EQ(joined, first) << "case " << &c - cases;
+            EXPECT_EQ(cc.ctx.pool.BlockCount(), blocks);
+            // What the joined text left of the blocks is zero again.
+            EXPECT_EQ(std::string(joined->Chars() + joined->length, 4), std::string(4, '\0'));
+        }
         cc.ctx.pool.SimulateFault(0);
         EXPECT_TRUE(cc.ctx.state.literalList == nullptr && cc.ctx.state.literalTail == nullptr);
         EXPECT_EQ(TakeLiteral(cc.ctx), nullptr) << "nothing is left pending";
         EXPECT_EQ(cc.Take(), "");
-        const size_t blocks = cc.ctx.pool.BlockCount();
-        for (const char *piece : {"z", "\\", "t"})
+        const size_t before = cc.ctx.pool.BlockCount();
+        for (const char *piece : {"z", "\\\\", "t"})
             ASSERT_EQ(AppendLiteral(cc.ctx, Literal(cc.ctx, Utf16(piece))), 0);
-        EXPECT_EQ(cc.ctx.pool.BlockCount(), blocks + 4 + (3 - std::min<size_t>(3, c.pieces.size())))
-            << "three texts, the joined one, and only the entries no earlier literal left";
-        EXPECT_EQ(Counted(TakeLiteral(cc.ctx)), Utf16("z\t") + kNul);
+        EXPECT_EQ(cc.ctx.pool.BlockCount(), before + 3 + (3 - std::min<size_t>(3, c.pieces.size())))
+            << "three texts, and only the entries no earlier literal left";
+        EXPECT_EQ(Counted(TakeLiteral(cc.ctx)), Utf16("z\\t") + kNul);
     }
 }
 
