@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <future>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -51,6 +52,9 @@ struct ParseContext {
     DiagnosticState diagnostics;
     bool unicodeSource = false;  // the last conversion read UTF-16
     LexerState lexer;
+    // temp.mif of a large source, being written while the source is parsed;
+    // true once it was written whole.
+    std::future<bool> workingCopyWrite;
 };
 
 }  // namespace mifkit

@@ -43,6 +43,7 @@ struct WorkingCopy {
     platform::SourceBuffer ownedSource;
     std::string_view borrowedSource;
     size_t textsReleasedTo = 0;
+    bool keepSource = false;  // another reader (the temp.mif writer) still reads it
 
     std::string_view Texts() const {
         if (texts == LiteralTexts::kMarked) return literalTexts;
@@ -54,7 +55,7 @@ struct WorkingCopy {
     // time, so that it never stands whole beside the finished database.
     void TextsReadTo(size_t offset) {
         constexpr size_t kReleaseStep = 4 * 1024 * 1024;
-        if (offset < textsReleasedTo + kReleaseStep || texts == LiteralTexts::kMarked) return;
+        if (offset < textsReleasedTo + kReleaseStep || texts == LiteralTexts::kMarked || keepSource) return;
         ownedSource.ReleaseBefore(offset);
         textsReleasedTo = offset;
     }
@@ -67,6 +68,7 @@ struct WorkingCopy {
         ownedSource.Clear();
         borrowedSource = {};
         textsReleasedTo = 0;
+        keepSource = false;
     }
 };
 

@@ -1,6 +1,9 @@
 #include "driver/parse_driver.h"
 
 #include <stdexcept>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "core/diagnostics.h"
 #include "core/parse_status.h"
@@ -45,6 +48,45 @@ int ParseOpenedSource(ParseContext &ctx, uint64_t poolFailuresBefore) {
     return ctx.databaseLoaded ? 0 : FailureStatus(ctx, grammarStatus);
 }
 
+// True when temp.mif, if it was being written beside the parse, was
+// written whole; waits for it.
+bool WrittenBesideParse(ParseContext &ctx) {
+    if (!ctx.workingCopyWrite.valid()) return true;
+    try {
+        return ctx.workingCopyWrite.get();
+    } catch (const std::exception &) {
+        return false;
+    }
+}
+
+// Parses an opened source while temp.mif may still be being written. What
+// the parse prints or collects is held back until the file is written: a
+// file that could not be written fails the parse before it began, as when
+// it is written first.
+int ParseBesideWrite(ParseContext &ctx, uint64_t poolFailures) {
+    if (!ctx.workingCopyWrite.valid()) return ParseOpenedSource(ctx, poolFailures);
+    std::vector<std::string> held;  // piece by piece, as they would have gone out
+    OutputSink sink = std::exchange(ctx.sink, [&held](std::string_view text) { held.emplace_back(text); });
+    const size_t collected = ctx.diagnostics.collected != nullptr ? ctx.diagnostics.collected->size() : 0;
+    int status = kFatalFileError;
+    try {
+        status = ParseOpenedSource(ctx, poolFailures);
+    } catch (...) {
+        ctx.sink = std::move(sink);
+        WrittenBesideParse(ctx);
+        throw;
+    }
+    ctx.sink = std::move(sink);
+    if (WrittenBesideParse(ctx)) {
+        for (const std::string &piece : held) ctx.sink(piece);
+        return status;
+    }
+    if (ctx.diagnostics.collected != nullptr) ctx.diagnostics.collected->resize(collected);
+    ResetParseState(ctx);
+    ShutdownParser(ctx);
+    return kFatalFileError;
+}
+
 // A whole parse of the source that `open` readies, with the remembered name
 // kept only when it succeeds.
 template <typename Open>
@@ -54,12 +96,16 @@ int RunParse(ParseContext &ctx, const char *fileName, Open open) {
         if (fileName != nullptr) ctx.loadedFileName = fileName;
         uint64_t poolFailures = ctx.pool.FailureCount();
         int status = open();
-        if (status == 0) status = ParseOpenedSource(ctx, poolFailures);
+        if (status == 0)
+            status = ParseBesideWrite(ctx, poolFailures);
+        else if (!WrittenBesideParse(ctx))
+            status = kFatalFileError;
         if (status != 0) ctx.loadedFileName.reset();
         return status;
     } catch (const std::exception &) {
         // Out of memory outside the pool (the source, the working copy):
         // no parse, and nothing escapes to a C caller.
+        WrittenBesideParse(ctx);
         ctx.loadedFileName.reset();
         return kFatalFileError;
     }

@@ -1,6 +1,9 @@
 #include "lexer/source_conversion.h"
 
+#include <cstring>
+#include <memory>
 #include <string>
+#include <vector>
 
 namespace mifkit {
 
@@ -77,43 +80,64 @@ private:
 };
 
 // The marked copy in pieces of about kPieceSize bytes, handed on as made.
+// It is several times the size of the source, so each byte goes straight
+// into a fixed buffer.
 class StreamingWriter {
 public:
-    explicit StreamingWriter(const ByteSink &sink) : sink_(sink) { buffer_.reserve(kPieceSize + 16); }
+    explicit StreamingWriter(const ByteSink &sink) : sink_(sink), buffer_(new char[kPieceSize + kSlack]) {}
 
     void Put(char byte) {
-        buffer_.push_back(byte);
+        buffer_[used_++] = byte;
         FlushWhenFull();
     }
     bool TryWholeLiteral() { return false; }
     void BeginLiteral() { Put('"'); }
     void LiteralUnit(unsigned char high, unsigned char low, bool unicode) {
-        auto append = [this](std::string_view piece) { buffer_.append(piece); };
-        PutMarkedUnit(append, high, low, unicode);
+        if (unicode) {
+            PutMarked(high);
+            PutMarked(low);
+        } else {
+            PutRaw(kZeroMark);
+            buffer_[used_++] = static_cast<char>(low);
+        }
         FlushWhenFull();
     }
     void EndLiteral() {
-        buffer_.append(kEndMark);
+        PutRaw(kEndMark);
         Put('\n');
     }
 
     bool Finish() {
-        if (ok_ && !buffer_.empty()) ok_ = sink_(buffer_);
-        buffer_.clear();
+        if (ok_ && used_ > 0) ok_ = sink_(std::string_view(buffer_.get(), used_));
+        used_ = 0;
         return ok_;
     }
 
 private:
-    static constexpr size_t kPieceSize = 64 * 1024;
+    static constexpr size_t kPieceSize = 256 * 1024;
+    static constexpr size_t kSlack = 64;  // what one unit or mark can add past a full piece
 
+    void PutRaw(std::string_view bytes) {
+        std::memcpy(buffer_.get() + used_, bytes.data(), bytes.size());
+        used_ += bytes.size();
+    }
+    void PutMarked(unsigned char byte) {
+        if (byte == 0x00)
+            PutRaw(kZeroMark);
+        else if (byte == 0x0A)
+            PutRaw(kLineFeedMark);
+        else
+            buffer_[used_++] = static_cast<char>(byte);
+    }
     void FlushWhenFull() {
-        if (buffer_.size() < kPieceSize) return;
-        if (ok_) ok_ = sink_(buffer_);
-        buffer_.clear();
+        if (used_ < kPieceSize) return;
+        if (ok_) ok_ = sink_(std::string_view(buffer_.get(), used_));
+        used_ = 0;
     }
 
     const ByteSink &sink_;
-    std::string buffer_;
+    std::unique_ptr<char[]> buffer_;
+    size_t used_ = 0;
     bool ok_ = true;
 };
 

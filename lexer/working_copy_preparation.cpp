@@ -1,6 +1,8 @@
 #include "lexer/working_copy_preparation.h"
 
+#include <future>
 #include <string>
+#include <system_error>
 
 #include "core/diagnostics.h"
 #include "core/parse_context.h"
@@ -16,20 +18,46 @@ namespace {
 // Far beyond any MIF file; keeps a device or a runaway file from eating memory.
 constexpr size_t kMaxSourceBytes = size_t{1} << 30;
 
+// From this size temp.mif is written on a thread of its own while the
+// source is parsed: its marked form is several times the source, and
+// writing it costs about as much as the parse.
+constexpr size_t kWriteBesideParseFrom = 1024 * 1024;
+#if defined(_WIN32) && !defined(_WIN64)
+// The 32-bit build's tests run on an emulator that cannot carry a second
+// thread in one process.
+constexpr bool kCanWriteBesideParse = false;
+#else
+constexpr bool kCanWriteBesideParse = true;
+#endif
+
 // The marked working copy goes to the file as it is made, never held whole.
-int WriteWorkingCopy(ParseContext &ctx, std::string_view source, bool unicode) {
-    if (ctx.workingCopyPath.empty()) return 0;
-    bool written = platform::WriteFileAtomically(
-        ctx.workingCopyPath.c_str(),
-        [&](const platform::WritePiece &write) { return StreamMarkedCopy(source, unicode, write); });
-    return written ? 0 : kFatalFileError;
+bool WriteMarkedCopy(const std::string &path, std::string_view source, bool unicode) {
+    return platform::WriteFileAtomically(path.c_str(), [&](const platform::WritePiece &write) {
+        return StreamMarkedCopy(source, unicode, write);
+    });
+}
+
+// Starts writing temp.mif beside the parse; false when it must be written
+// now. `source` stays readable until the write is waited for: the caller's
+// bytes, or a file's, which move with the working copy but never relocate.
+bool StartWriteBesideParse(ParseContext &ctx, std::string_view source, bool unicode) {
+    if (!kCanWriteBesideParse || source.size() < kWriteBesideParseFrom) return false;
+    try {
+        ctx.workingCopyWrite = std::async(std::launch::async, WriteMarkedCopy, ctx.workingCopyPath, source, unicode);
+        return true;
+    } catch (const std::system_error &) {
+        return false;  // no thread to be had: written in turn
+    }
 }
 
 // The lexer's input, and temp.mif when asked for.
 int ConvertSource(ParseContext &ctx, std::string_view source, bool unicode, WorkingCopy &copy) {
     ctx.unicodeSource = unicode ? 1 : 0;
+    const bool beside = !ctx.workingCopyPath.empty() && StartWriteBesideParse(ctx, source, unicode);
     if (!ConvertForLexer(source, unicode, copy)) return kFatalFileError;
-    return WriteWorkingCopy(ctx, source, unicode);
+    copy.keepSource = beside;
+    if (beside || ctx.workingCopyPath.empty()) return 0;
+    return WriteMarkedCopy(ctx.workingCopyPath, source, unicode) ? 0 : kFatalFileError;
 }
 
 }  // namespace

@@ -2,10 +2,12 @@
 // what each failure prints and returns, and what stays loaded afterwards.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <set>
 #include <string>
 
+#include "lexer/source_conversion.h"
 #include "tests/test_support.h"
 
 namespace mifkit {
@@ -121,6 +123,33 @@ TEST_F(ParseDriverTest, WorkingCopyIsWrittenOnlyWhenAsked) {
         c.ctx.workingCopyPath = path;
         EXPECT_EQ(std::make_pair(Parse("a.mif"), printed), std::make_pair(525, kAscii)) << path;
         EXPECT_EQ(DirectoryEntries(), (std::set<std::string>{"a.mif", "src.mif", "taken"})) << path;
+    }
+}
+
+// A large source's temp.mif is written while it is parsed: the same bytes,
+// and the same lines, held back until the file is written; a file that
+// cannot be written fails the parse as if it had not begun.
+TEST_F(ParseDriverTest, LargeSourceWritesItsWorkingCopyBesideTheParse) {
+    std::string source = "Start Component Name = \"c\" Description =\n";
+    while (source.size() < 1536 * 1024) source += "  \"text with a \\\"quote\\\" \\x41, caf\xE9 and more words\"\n";
+    source += "Start Group Name = \"g\" Class = \"k\" ID = 1\nStart Attribute Name = \"a\" ID = 1 Type = Integer "
+              "Value = 5 End Attribute\nEnd Group\nEnd Component\n@\n";
+    const std::string lines = kAscii + "DMI0225  (File: 0 (" + std::to_string(std::count(source.begin(), source.end(), '\n')) +
+                              "): 0: <@>) Syntax Error.\n";  // the last line
+    WriteFile("big.mif", source);
+    WorkingCopy marked;
+    ConvertAsciiSource(source, marked);
+    for (const char *path : {"", "copy.mif", "no-such-dir/temp.mif"}) {
+        c.ctx.workingCopyPath = path;
+        const bool unwritable = std::string(path).find('/') != std::string::npos;
+        EXPECT_EQ(std::make_pair(Parse("big.mif"), printed), std::make_pair(unwritable ? 525 : 1, unwritable ? kAscii : lines))
+            << path;
+        EXPECT_EQ(c.ctx.pool.Empty(), unwritable) << path;
+        if (*path != '\0' && !unwritable) {
+            EXPECT_TRUE(ReadFile(path) == marked.bytes) << "temp.mif differs";
+        }
+        fs::remove("copy.mif");
+        EXPECT_EQ(DirectoryEntries(), std::set<std::string>{"big.mif"}) << path;
     }
 }
 
