@@ -1,5 +1,7 @@
 #include "lexer/source_conversion.h"
 
+#include <algorithm>
+#include <array>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -64,6 +66,11 @@ public:
         copy_.literalTexts.push_back(static_cast<char>(low));
     }
 
+    // 8-bit characters of a literal, each as LiteralUnit(0, byte) writes it.
+    void LiteralRun(std::string_view bytes) {
+        for (char byte : bytes) LiteralUnit(0, static_cast<unsigned char>(byte), false);
+    }
+
     // The end mark and the line feed that keeps literals on lines of their own.
     void EndLiteral() {
         copy_.bytes.append(kEndMark);
@@ -101,6 +108,22 @@ public:
             buffer_[used_++] = static_cast<char>(low);
         }
         FlushWhenFull();
+    }
+    // Five bytes for each: the zero mark and the byte, written in stretches
+    // that fill the piece before it is handed on.
+    void LiteralRun(std::string_view bytes) {
+        while (!bytes.empty()) {
+            const size_t room = (kPieceSize + kSlack - used_) / 5;
+            const size_t n = std::min(bytes.size(), room);
+            char *out = buffer_.get() + used_;
+            for (size_t i = 0; i < n; ++i, out += 5) {
+                std::memcpy(out, kZeroMark.data(), 4);
+                out[4] = bytes[i];
+            }
+            used_ += 5 * n;
+            bytes.remove_prefix(n);
+            FlushWhenFull();
+        }
     }
     void EndLiteral() {
         PutRaw(kEndMark);
@@ -158,6 +181,14 @@ public:
     size_t Position() const { return pos_; }
     void MoveTo(size_t pos) { pos_ = pos; }
 
+    // The bytes from here that a literal takes as they stand (none of the
+    // quote, the backslash, CR or 0x1A), passed over.
+    std::string_view PlainLiteralRun() {
+        const size_t start = pos_;
+        while (pos_ < source_.size() && !kLiteralStop[static_cast<unsigned char>(source_[pos_])]) ++pos_;
+        return source_.substr(start, pos_ - start);
+    }
+
     // Drops everything up to the next line feed; true when one was found.
     bool SkipToLineFeed() {
         for (int c = Next(); c != -1; c = Next())
@@ -166,6 +197,12 @@ public:
     }
 
 private:
+    static constexpr auto kLiteralStop = [] {
+        std::array<bool, 256> stop{};
+        stop['"'] = stop['\\'] = stop['\r'] = stop[0x1A] = true;
+        return stop;
+    }();
+
     std::string_view source_;
     size_t pos_ = 0;
 };
@@ -220,6 +257,8 @@ void ConvertAscii(TextModeReader &in, Out &out) {
         if (out.TryWholeLiteral()) continue;
         out.BeginLiteral();
         for (;;) {
+            // Most of a literal is bytes taken as they stand: passed on whole.
+            if (std::string_view run = in.PlainLiteralRun(); !run.empty()) out.LiteralRun(run);
             int b = in.Next();
             if (b == -1) return;  // the literal stays without its end mark
             if (b == '"') break;
@@ -319,6 +358,9 @@ public:
     void LiteralUnit(unsigned char high, unsigned char low, bool unicode) {
         auto append = [this](std::string_view piece) { copy_.bytes.append(piece); };
         PutMarkedUnit(append, high, low, unicode);
+    }
+    void LiteralRun(std::string_view bytes) {
+        for (char byte : bytes) LiteralUnit(0, static_cast<unsigned char>(byte), false);
     }
     // Only a literal the lexer cannot match whole comes here: it needs no span.
     void EndLiteral() {
