@@ -12,11 +12,7 @@
 namespace mifkit {
 namespace {
 
-// The bytes of a string literal, NUL bytes included, without its own NUL.
-template <size_t N>
-std::string Bytes(const char (&literal)[N]) {
-    return std::string(literal, N - 1);
-}
+using test::Bytes;
 
 TEST(ClassTextTest, Utf8BecomesTheStoredLiteral) {
     const struct {

@@ -17,7 +17,7 @@ using test::Words;
 const auto Name = test::Utf16Z;
 
 // Every type once, in this order: after the 10 bytes of the first string no
-// value is 4-byte aligned.
+// value is 4-byte aligned. Unsupported and unknown values never appear.
 const char kSource[] = R"(Start Component Name = "c"
 Start Enum Name = "E" Type = Integer 1 = "one" End Enum
 Start Group Name = "g" Class = "k" ID = 3
@@ -32,6 +32,8 @@ Start Attribute Name = "a" ID = 8 Type = Date Value = "d" End Attribute
 Start Attribute Name = "a" ID = 9 Type = Start Enum 5 = "five" End Enum Value = "five" End Attribute
 Start Attribute Name = "a" ID = 10 Type = "E" Value = 9 End Attribute
 Start Attribute Name = "a" ID = 11 Type = DisplayString(4) End Attribute
+Start Attribute Name = "a" ID = 12 Type = Counter Value = Unsupported End Attribute
+Start Attribute Name = "a" ID = 13 Type = Counter Value = Unknown End Attribute
 End Group
 Start Group Name = "t" Class = "t" Key = 1
 Start Attribute Name = "a" ID = 1 Type = Counter Value = 42 End Attribute
@@ -87,8 +89,14 @@ TEST_F(CExportsTest, WritesEveryTypeAtUnalignedOffsets) {
         Words({8, 2, 6, 1, 3, 5, 7, 11, 112, 111, 8, 176, 186, 194, 202, 206, 210, 214, 222, 230, 234, 238, 6}) +
         Name("ab") + Words({2, 1, 0xFFFFFFFE, 0xFFFFFFFF, 7, 8, static_cast<uint32_t>(-3), 4}) + test::Utf16("xy") +
         Words({4}) + Name("d") + Words({5, 9, 0}) + Name("c") + Name("k");
+    // The ID decides when it exists, else the class; the filter's order does not matter.
+    const uint32_t reversed[] = {13, 12, 11, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1, 0}, none[] = {0};
+    for (const auto &[id, cls] : {std::make_pair(3u, ""), std::make_pair(0u, "k"), std::make_pair(3u, "x"),
+                                  std::make_pair(99u, "k")})
+        EXPECT_EQ(Block(groupData, id, *cls ? Name(cls) : "", reversed), expected) << id << cls;
     EXPECT_EQ(Block(groupData, 3, ""), expected);
-    EXPECT_EQ(Block(groupData, 0, Name("k")), expected);
+    EXPECT_EQ(Block(groupData, 3, "", none), Words({52, 3, 1, 0, 44, 4, 48, 4, 44, 44, 44}) + Name("c") + Name("k"));
+    EXPECT_EQ(Block(groupData, 99, Name("x")) + Block(tableData, 3, ""), "");
     // A pure template is reached by its class alone and gives its defaults.
     EXPECT_EQ(Block(groupData, 0, Name("t")),
               Words({88, 0, 1, 2, 80, 4, 84, 4, 44, 52, 60, 1, 2, 1, 2, 68, 72, 42, 6, 0}) + Name("c") + Name("t"));
