@@ -8,6 +8,16 @@ namespace {
 
 using test::MifCase, test::MifTest;
 
+// The one test of every table of MIF cases (test::MifCase): the status, the
+// whole diagnostic lines, then the case's own look at the database.
+TEST_P(MifTest, ParsesAsWritten) {
+    const MifCase &c = GetParam();
+    const Database db = Database::FromBuffer(c.mif);
+    EXPECT_EQ(db.status(), c.status);
+    EXPECT_EQ(test::Lines(db), c.lines);
+    if (c.check) c.check(db);
+}
+
 const MifCase kShapes[] = {
     {"BlankFile", "\n\n", 1, {"DMI0225  (File: 0 (3): 0: <>) Syntax Error."}},
     {"Utf16MarkOnly", "\xFE\xFF", 1, {"DMI0225  (File: 0 (1): 0: <>) Syntax Error."}},

@@ -1,10 +1,10 @@
 // Every file that parses comes back from the writer as the same database:
-// the bundled examples, the host's files, generated files and inputs at the
-// edges. The layout itself is pinned by the format command's test.
+// the bundled examples, the host's and the format test's files, generated
+// files and inputs at the edges. The layout is pinned by the format test.
+#include "tests/test_support.h"
 #include "tests/writer/round_trip.h"
 
 #include <filesystem>
-#include <fstream>
 #include <tuple>
 
 #include "bench/mif_generator.h"
@@ -12,17 +12,13 @@
 namespace mifkit::test {
 namespace {
 
-std::string ReadBytes(const std::filesystem::path &path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
 TEST(RoundTrip, EveryBundledFileThatParses) {
     int parsed = 0;
-    for (const char *dir : {MIFKIT_EXAMPLES_DIR, MIFKIT_TESTS_DIR "/host", MIFKIT_TESTS_DIR "/../fuzz/corpus"}) {
+    for (const char *dir : {MIFKIT_EXAMPLES_DIR, MIFKIT_TESTS_DIR "/host", MIFKIT_TESTS_DIR "/tools",
+                            MIFKIT_TESTS_DIR "/../fuzz/corpus"}) {
         for (const auto &entry : std::filesystem::recursive_directory_iterator(dir)) {
             if (entry.path().extension() != ".mif") continue;
-            std::string source = ReadBytes(entry.path());
+            std::string source = TempDirTest::ReadFile(entry.path().string());
             if (!Database::FromBuffer(source).ok()) continue;
             SCOPED_TRACE(entry.path().string());
             ExpectRoundTrip(source);
@@ -107,18 +103,13 @@ TEST(RoundTrip, PicksUtf16OnlyWhenATextNeedsIt) {
     EXPECT_THROW(WriteMif(Database::FromBuffer(InGroup(Attribute("String(9)", R"("\401")"))), options), WriteError);
 }
 
+// Units whose bytes the working copy uses as marks: 0xFF, 0x0A, 0x00.
 TEST(RoundTrip, Utf16SourceWithEveryUnit) {
-    // Units whose bytes the working copy uses as marks: 0xFF, 0x0A, 0x00.
-    std::string source = "\xFE\xFF" + std::string("\0S\0t\0a\0r\0t\0 \0C\0o\0m\0p\0o\0n\0e\0n\0t\0\n", 32);
-    auto put = [&](const std::string &ascii) {
-        for (char c : ascii) source += std::string(1, '\0') + c;
-    };
-    put("Name = \"");
-    source += std::string("\xFF\xFF\x0A\x00\x01\x41\xFF\x30\x00\xFF\xD8\x3D\xDE\x00", 14);
-    put("\"\nStart Group\nName = \"g\"\nClass = \"k\"\nID = 1\nStart Attribute\nName = \"a\"\nID = 1\nType = Gauge\nEnd Attribute\n"
-        "End Group\nEnd Component\n");
-    std::string written = ExpectRoundTrip(source);
-    EXPECT_EQ(written.rfind("\xFE\xFF", 0), 0u);
+    const std::string source = "\xFE\xFF" + Utf16("Start Component\nName = \"") +
+                               std::string("\xFF\xFF\x0A\x00\x01\x41\xFF\x30\x00\xFF\xD8\x3D\xDE\x00", 14) +
+                               Utf16("\"\nStart Group\nName = \"g\"\nClass = \"k\"\nID = 1\nStart Attribute\nName = \"a\"\n"
+                                     "ID = 1\nType = Gauge\nEnd Attribute\nEnd Group\nEnd Component\n");
+    EXPECT_EQ(ExpectRoundTrip(source).rfind("\xFE\xFF", 0), 0u);
 }
 
 }  // namespace
