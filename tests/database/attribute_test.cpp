@@ -2,7 +2,6 @@
 #include <string>
 #include <vector>
 
-#include "database/builders.h"
 #include "tests/test_support.h"
 
 namespace mifkit {
@@ -128,23 +127,6 @@ End Component
      }},
 };
 INSTANTIATE_TEST_SUITE_P(Attributes, MifTest, ::testing::ValuesIn(kAttributes), test::CaseName);
-
-// What only a caller can give an open attribute: the grammar allows one ID
-// statement, and a Type literal is null only when the pool ran dry.
-TEST(AttributeHeader, CallerOnlyArguments) {
-    auto parsed = test::ParseText(R"(Start Component Name = "c"
-Start Group Name = "g" Class = "k" ID = 1
-Start Attribute Name = "a" ID = 1
-@)");
-    struct { uint32_t length = 2; char text[6] = "2"; } two;  // a counted number text
-    EXPECT_EQ(SetId(parsed.ctx(), reinterpret_cast<CountedString *>(&two)), 1033);
-    EXPECT_EQ(parsed.parser->Take(),
-              "DMI0135  (File: 0 (4): 2: <@>) Duplicate statement encountered in attribute body.\n");
-    EXPECT_EQ(parsed.state().currentAttribute->id, 1u);
-    EXPECT_EQ(SetAttributeType(parsed.ctx(), kTypeNamedEnumeration, nullptr), 0);  // missing, not unknown
-    EXPECT_EQ(parsed.parser->Take(), "");
-    EXPECT_TRUE(parsed.state().currentAttribute->type == kTypeNamedEnumeration && parsed.ctx().diagnostics.abortParse == 0);
-}
 
 // Group IDs stay unique however many groups the component holds: one line, for the one repeat.
 TEST(AttributeHeader, GroupIdsUniqueAtScale) {

@@ -113,21 +113,6 @@ TEST(TableRows, EntriesFillTemplateColumns) {
     }
 }
 
-// A defaulted string column holds its own copy of the template's text.
-TEST(TableRows, DefaultedStringIsACopy) {
-    const Database db = TableDb("Class = \"str\"", "{,}{,}");
-    ASSERT_TRUE(db.ok()) << db.status();
-    const Text original = (*++db.component().groups().begin()).attributes().front().value().text();
-    std::vector<const char *> copies;
-    for (RowView row : db.component().tables().front().rows()) {
-        const Text cell = row.cells().front().value().text();
-        EXPECT_EQ(cell.bytes(), original.bytes());
-        copies.push_back(cell.bytes().data());
-    }
-    ASSERT_EQ(copies.size(), 2u);
-    EXPECT_TRUE(copies[0] != original.bytes().data() && copies[1] != original.bytes().data() && copies[0] != copies[1]);
-}
-
 TEST(TableRows, TenThousandRowsConvert) {
     std::string rows;
     for (int i = 0; i < 10000; ++i) rows += "{" + std::to_string(i) + (i % 2 ? ",,-5}\n" : "}\n");

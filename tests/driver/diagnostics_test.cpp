@@ -53,13 +53,5 @@ TEST(Diagnostics, LinesAndLabels) {
     EXPECT_EQ(c.ctx.diagnostics.errorSeen, 1u);
 }
 
-TEST(Diagnostics, StatusHistoryKeepsTheNewestFour) {
-    test::CapturedContext c;
-    ResetStatusHistory(c.ctx);
-    for (int32_t status : {1001, 1002, 1003, 1004, 1005}) PushStatus(c.ctx, status);
-    const int32_t *history = c.ctx.diagnostics.statusHistory;
-    EXPECT_EQ((std::vector<int32_t>(history, history + 4)), (std::vector<int32_t>{1002, 1003, 1004, 1005}));
-}
-
 }  // namespace
 }  // namespace mifkit

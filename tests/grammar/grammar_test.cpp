@@ -114,15 +114,6 @@ End Group
 Start Group Name = "h"
 End Group
 @)", 1005, {"DMI0181  (File: 0 (4): 0: <End Group>) Expecting the class, name, or ID of this group."}},
-    // An unknown template class aborts right after its statement.
-    {"UnknownTemplateClassAborts", R"(Start Component Name = "c"
-Start Group Name = "g" Class = "k" ID = 1
-Start Attribute Name = "a" ID = 1 Type = Integer Value = 5 End Attribute
-End Group
-Start Table Name = "tb" Class = "nope"
-ID = 1
-ID = 0
-@)", 1029, {"DMI0233  (File: 0 (6): 0: <ID>) Unknown  class specified in table definition."}},
 };
 INSTANTIATE_TEST_SUITE_P(ActionTiming, MifTest, ::testing::ValuesIn(kActionTiming), test::CaseName);
 

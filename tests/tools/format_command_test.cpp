@@ -1,9 +1,11 @@
 // `mifkit format`: the canonical layout with every comment kept, --check,
-// and -i, which never leaves a file half-written or rewrites one it should not.
+// and -i, which never leaves a file half-written or rewrites one it should not;
+// and the comments it keeps, found where the parse finds them.
 #include <filesystem>
 
 #include "tests/test_support.h"
 #include "tools/format_command.h"
+#include "tools/source_comments.h"
 
 namespace mifkit::test {
 namespace {
@@ -17,6 +19,27 @@ namespace fs = std::filesystem;
 // commented_formatted.mif is its canonical layout.
 const std::string kCommented = TempDirTest::ReadFile(MIFKIT_TESTS_DIR "/tools/commented.mif");
 const std::string kCommentedFormatted = TempDirTest::ReadFile(MIFKIT_TESTS_DIR "/tools/commented_formatted.mif");
+
+// Each comment with the line it stands on.
+TEST(FindComments, FindsEachWithItsLine) {
+    const std::pair<std::string, std::vector<tool::SourceComment>> cases[] = {
+        {"// a\nName = \"x\" // b\n", {{1, u" a"}, {2, u" b"}}},
+        {"Name = \"http://x\" //c\n", {{1, u"c"}}},  // slashes in a literal
+        {"Name = \"a\\\" // no\" // yes\n", {{1, u" yes"}}},  // an escaped quote keeps the literal open
+        {"// \"\nName = \"//\"\n", {{1, u" \""}}},  // a quote in a comment opens nothing
+        {"// a\r\n\r\n//b\r\n", {{1, u" a"}, {3, u"b"}}},
+        {"Name = \"x\"\n// end", {{2, u" end"}}},  // at the end without a line feed
+        {"// caf\xE9\n", {{1, u" caf\u00E9"}}},
+        {"// a\n\x1A// b\n", {{1, u" a"}}},  // the text ends at 0x1A
+        {std::string("\xFE\xFF\0/\0/\x03\xA9\0\n\0/\0/\0x", 16), {{1, u"\u03A9"}, {2, u"x"}}},
+    };
+    for (const auto &[source, comments] : cases) {
+        std::vector<tool::SourceComment> found = tool::FindComments(source);
+        ASSERT_EQ(found.size(), comments.size()) << source;
+        for (size_t i = 0; i < found.size(); ++i)
+            EXPECT_TRUE(found[i].line == comments[i].line && found[i].text == comments[i].text) << source << " " << i;
+    }
+}
 
 class FormatTest : public TempDirTest {};
 
