@@ -7,12 +7,11 @@ import os
 import pytest
 
 import mifkit
-from conftest import EXAMPLE, HOST_FILES, run_tool
+from conftest import EVERY_TYPE, EXAMPLE, HOST_FILES, run_tool
 
 
-@pytest.mark.parametrize("name", ["example", "table", "every_type"])
-def test_to_dict_equals_the_dump(tool, every_type, name):
-    path = {"example": EXAMPLE, "table": HOST_FILES / "table.mif", "every_type": every_type}[name]
+@pytest.mark.parametrize("path", [EXAMPLE, HOST_FILES / "table.mif", EVERY_TYPE], ids=lambda p: p.name)
+def test_to_dict_equals_the_dump(tool, path):
     dumped = run_tool(tool, "dump", str(path))
     assert dumped.returncode == 0
     assert mifkit.parse(path).to_dict() == json.loads(dumped.stdout)

@@ -1,5 +1,6 @@
 // The query exports of the shared library as an agent calls them: size first,
 // then the block; unaligned values; templates by class; failure and release.
+// every_type.mif is the file they read.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -16,36 +17,7 @@ using DataFn = int (*)(const void *, int, unsigned, const void *, int, const uns
 using test::Words;
 const auto Name = test::Utf16Z;
 
-// Every type once, in this order: after the 10 bytes of the first string no
-// value is 4-byte aligned. Unsupported and unknown values never appear.
-const char kSource[] = R"(Start Component Name = "c"
-Start Enum Name = "E" Type = Integer 1 = "one" End Enum
-Start Group Name = "g" Class = "k" ID = 3
-Start Attribute Name = "a" ID = 1 Type = DisplayString(8) Value = "ab" End Attribute
-Start Attribute Name = "a" ID = 2 Type = Counter64 Value = 4294967298 End Attribute
-Start Attribute Name = "a" ID = 3 Type = Integer64 Value = -2 End Attribute
-Start Attribute Name = "a" ID = 4 Type = Counter Value = 7 End Attribute
-Start Attribute Name = "a" ID = 5 Type = Gauge Value = 8 End Attribute
-Start Attribute Name = "a" ID = 6 Type = Integer Value = -3 End Attribute
-Start Attribute Name = "a" ID = 7 Type = OctetString(4) Value = "xy" End Attribute
-Start Attribute Name = "a" ID = 8 Type = Date Value = "d" End Attribute
-Start Attribute Name = "a" ID = 9 Type = Start Enum 5 = "five" End Enum Value = "five" End Attribute
-Start Attribute Name = "a" ID = 10 Type = "E" Value = 9 End Attribute
-Start Attribute Name = "a" ID = 11 Type = DisplayString(4) End Attribute
-Start Attribute Name = "a" ID = 12 Type = Counter Value = Unsupported End Attribute
-Start Attribute Name = "a" ID = 13 Type = Counter Value = Unknown End Attribute
-End Group
-Start Group Name = "t" Class = "t" Key = 1
-Start Attribute Name = "a" ID = 1 Type = Counter Value = 42 End Attribute
-Start Attribute Name = "a" ID = 2 Type = Counter64 Value = 6 End Attribute
-End Group
-Start Table Name = "rows" Class = "t" ID = 9
-{1, 4294967298}
-{2, }
-{3, 5}
-End Table
-End Component
-)";
+const std::string kSource = test::TempDirTest::ReadFile(MIFKIT_TESTS_DIR "/query/every_type.mif");
 
 class CExportsTest : public test::TempDirTest {
 protected:
@@ -87,7 +59,7 @@ TEST_F(CExportsTest, WritesEveryTypeAtUnalignedOffsets) {
     const std::string expected =
         Words({250, 3, 1, 11, 242, 4, 246, 4, 44, 88, 132, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}) +
         Words({8, 2, 6, 1, 3, 5, 7, 11, 112, 111, 8, 176, 186, 194, 202, 206, 210, 214, 222, 230, 234, 238, 6}) +
-        Name("ab") + Words({2, 1, 0xFFFFFFFE, 0xFFFFFFFF, 7, 8, static_cast<uint32_t>(-3), 4}) + test::Utf16("xy") +
+        Name("ab") + Words({0xFFFFFFFF, 0xFFFFFFFF, 0, 0x80000000, 0xFFFFFFFF, 8, 0x80000000, 4}) + test::Utf16("xy") +
         Words({4}) + Name("d") + Words({5, 9, 0}) + Name("c") + Name("k");
     // The ID decides when it exists, else the class; the filter's order does not matter.
     const uint32_t reversed[] = {13, 12, 11, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1, 0}, none[] = {0};
@@ -114,8 +86,7 @@ TEST_F(CExportsTest, WritesEveryTypeAtUnalignedOffsets) {
 // A failed parse still lists its IDs but serves no data; after
 // ShutdownParser nothing is found and no released block is read.
 TEST_F(CExportsTest, FailedParseAndShutdown) {
-    const std::string source = kSource;
-    WriteFile("bad.mif", source.substr(0, source.find("Start Table")) + "@\n");
+    WriteFile("bad.mif", kSource.substr(0, kSource.find("Start Table")) + "@\n");
     WriteFile("a.mif", kSource);
     char buffer[8] = "intact";
     for (const bool good : {false, true}) {
