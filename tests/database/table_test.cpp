@@ -114,23 +114,14 @@ TEST(TableRows, EntriesFillTemplateColumns) {
 }
 
 TEST(TableRows, TenThousandRowsConvert) {
-    std::string rows;
-    for (int i = 0; i < 10000; ++i) rows += "{" + std::to_string(i) + (i % 2 ? ",,-5}\n" : "}\n");
+    std::string rows, expected = "10000x3";
+    for (int i = 0; i < 10000; ++i) {
+        rows += "{" + std::to_string(i) + (i % 2 ? ",,-5}\n" : "}\n");
+        expected += (i ? " | " : " ") + std::to_string(i) + (i % 2 ? ",2,-5" : ",2,3");
+    }
     const Database db = TableDb("Class = \"tpl\"", rows);
     ASSERT_TRUE(db.ok()) << db.status();
-    const TableView table = db.component().tables().front();
-    EXPECT_EQ(table.rowCount(), 10000u);
-    EXPECT_EQ(table.columnCount(), 3u);
-    int index = 0;
-    for (RowView r : table.rows()) {
-        if (index == 0 || index == 4999 || index == 9998 || index == 9999) {
-            std::string cells;
-            for (CellView c : r.cells()) cells += Cell(c) + ",";
-            EXPECT_EQ(cells, std::to_string(index) + (index % 2 ? ",2,-5," : ",2,3,")) << index;
-        }
-        ++index;
-    }
-    EXPECT_EQ(index, 10000);
+    EXPECT_EQ(Render(db.component().tables().front()), expected);
 }
 
 }  // namespace
