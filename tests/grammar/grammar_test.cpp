@@ -37,13 +37,7 @@ Type = Integer
 Start Enum Name = "e"
 Type = Counter
 )", 1, {"DMI0225  (File: 0 (3): 0: <Counter>) Syntax Error."}},
-    {"LanguageAfterDefinition", R"(Start Component Name = "c"
-Start Group Name = "g" Class = "k" ID = 1
-Start Attribute Name = "a" ID = 1 Type = Integer Value = 5 End Attribute
-End Group
-End Component
-Language = "a|b|c"
-)", 1, {"DMI0225  (File: 0 (6): 0: <Language>) Syntax Error."}},
+    {"LanguageAfterDefinition", test::kMinimalMif + std::string("Language = \"a|b|c\"\n"), 1, {"DMI0225  (File: 0 (6): 0: <Language>) Syntax Error."}},
     {"StringWithoutSize", R"(Start Component Name = "c"
 Start Group Name = "g" Class = "k" ID = 1
 Start Attribute Name = "a" ID = 1
@@ -53,11 +47,8 @@ Value = "v"
     {"IntegerTypeInEnumerationAndTopLevelGroupsInARow", R"(
 Start Group Name = "g" Class = "k" ID = 1 Start Attribute Name = "a" ID = 1 Type = Integer End Attribute End Group
 Start Group Name = "g" Class = "k" ID = 1 Start Attribute Name = "a" ID = 1 Type = Integer End Attribute End Group
-Start Component Name = "c"
-Start Enum Name = "e" Type = Integer 1 = "x" End Enum
-Start Group Name = "g" Class = "k" ID = 1
-Start Attribute Name = "a" ID = 1 Type = Integer Value = 5 End Attribute
-End Group
+Start Component Name = "c" Start Enum Name = "e" Type = Integer 1 = "x" End Enum
+Start Group Name = "g" Class = "k" ID = 1 Start Attribute Name = "a" ID = 1 Type = Integer End Attribute End Group
 End Component
 )", 0, {}, [](const Database &db) {
          EXPECT_EQ(db.topLevelGroups().size(), 2u);
@@ -99,11 +90,8 @@ Type = Integer End Attribute End Group End Component
     {"DirectInterfaceShowsItself", R"(Start Component Name = "c"
 Start Path Name = "p" Win32 = "x" Win32 =
  Direct-Interface
-End Path
-Start Group Name = "g" Class = "k" ID = 1
-Start Attribute Name = "a" ID = 1 Type = Integer Value = 5 End Attribute
-End Group
-End Component
+End Path Start Group Name = "g" Class = "k" ID = 1
+Start Attribute Name = "a" ID = 1 Type = Integer Value = 5 End Attribute End Group End Component
 )", 1026, {"DMI0207  (File: 0 (3): 0: <Direct-Interface>) Duplicate statement in component paths body."}},
     // The end of a definition: its end token, and the parse ends there (the
     // group without a class; the next one is never checked).

@@ -141,16 +141,5 @@ TEST(HintFinderTest, TwoMistakesAreRepairedInTurn) {
                                  "Name = \"g\"\nClass = \"DMTF|Disk|001\"\n", "ID = 1"));
 }
 
-TEST(HintFinderTest, ACorrectOrUnrecognisedFileGetsNoHint) {
-    for (const std::string &source : {kGood, Mif("", "Name = \"g\"\n", "ID = 1"), std::string("Start Component\n@\n")}) {
-        Database db = Database::FromBuffer(source);
-        for (const Diagnostic &d : db.diagnostics()) {
-            EXPECT_FALSE(d.hint.has_value()) << d.text;
-            EXPECT_FALSE(d.fix.has_value()) << d.text;
-        }
-        EXPECT_TRUE(hints::RepairSource(source).changes.empty());
-    }
-}
-
 }  // namespace
 }  // namespace mifkit

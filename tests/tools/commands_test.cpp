@@ -23,6 +23,10 @@ TEST(QueryCommands, PrintWholeOutputs) {
     const std::pair<std::string, std::string> cases[] = {
         {"dump " + values, TempDirTest::ReadFile(MIFKIT_TESTS_DIR "/tools/dump_values.json")},
         {"groups " + values, "ID  KIND   NAME  CLASS  COLUMNS  ROWS\n1   group  g     k      7        -\n"},
+        // Defaults in row 2, an overlay in row 3.
+        {"table " MIFKIT_EXAMPLES_DIR "/network_adapter.mif 2",
+         "Port Index  Link       Octets Received  Speed Offset\n1           Up         1024             -2\n"
+         "2           Down       0                -5\n3           *PortLink  16               7\n"},
         {"tokens " MIFKIT_TESTS_DIR "/tools/tokens.mif", TempDirTest::ReadFile(MIFKIT_TESTS_DIR "/tools/tokens.txt")},
         {"tokens --json " MIFKIT_TESTS_DIR "/tools/tokens.mif", TempDirTest::ReadFile(MIFKIT_TESTS_DIR "/tools/tokens.json")},
         {"tokens " MIFKIT_EXAMPLES_DIR "/network_adapter.mif",
