@@ -32,7 +32,6 @@ namespace mifkit::test {
 struct CapturedContext {
     std::string output;
     ParseContext ctx{[this](std::string_view text) { output.append(text); }};
-
     std::string Take() { return std::exchange(output, std::string()); }
 };
 
@@ -49,8 +48,7 @@ public:
     }
 
 protected:
-    void SetUp() override {
-        // A random name, retried while it is taken.
+    void SetUp() override {  // a random name, retried while it is taken
         std::random_device random;
         std::error_code error;
         for (int attempt = 0; attempt < 100 && dir_.empty(); ++attempt) {
@@ -67,8 +65,7 @@ protected:
         std::filesystem::remove_all(dir_, ignored);
     }
 
-    std::filesystem::path dir_;
-    std::filesystem::path previous_;
+    std::filesystem::path dir_, previous_;
 };
 
 // How a test names a file of the current directory to the INI reader:
@@ -106,8 +103,7 @@ inline int RunTool(const std::string &arguments, std::string &output) {
 }
 
 // The working copy's marks, for writing expected bytes.
-inline const std::string ZM(kZeroMark);
-inline const std::string EM(kEndMark);
+inline const std::string ZM(kZeroMark), EM(kEndMark);
 
 // An 8-bit literal as the working copy holds it: the quote, every byte after
 // a zero mark, then (when the literal was closed) the end mark and a line feed.
@@ -176,8 +172,7 @@ struct MifCase {
 };
 inline void PrintTo(const MifCase &c, std::ostream *os) { *os << c.name; }
 inline std::string CaseName(const ::testing::TestParamInfo<MifCase> &info) { return info.param.name; }
-// Tables of cases instantiate this suite (its one test is in grammar_test.cpp):
-// INSTANTIATE_TEST_SUITE_P(Groups, MifTest, ::testing::ValuesIn(kCases), test::CaseName).
+// Tables of cases instantiate this suite, its one test in grammar_test.cpp.
 class MifTest : public ::testing::TestWithParam<MifCase> {};
 
 // `text` with each hole (a word in capitals) replaced, for a file written
@@ -193,7 +188,6 @@ struct ParsedText {
     int status = 0;
     std::string diagnostics;
     std::unique_ptr<CapturedContext> parser = std::make_unique<CapturedContext>();
-
     const ParseState &state() const { return parser->ctx.state; }
     ParseContext &ctx() { return parser->ctx; }
 };

@@ -6,7 +6,6 @@
 #include <string>
 
 #include "tests/test_support.h"
-#include "tests/writer/round_trip.h"
 #include "tools/new_component_command.h"
 
 namespace mifkit::test {
@@ -55,7 +54,7 @@ TEST(NewComponent, EscapesWhatTheNameHolds) {
     for (const char *name : {"a \"quoted\" \\ name", "\xCE\xA9mega", "tab\there"}) {
         SCOPED_TRACE(name);
         Database database = Database::FromBuffer(tool::NewComponentText(name));
-        ASSERT_TRUE(database.ok()) << DiagnosticsOf(database);
+        ASSERT_TRUE(database.ok()) << ::testing::PrintToString(Lines(database));
         EXPECT_EQ(database.component().name().utf8(), name);
     }
     EXPECT_EQ(tool::NewComponentText(std::string(65, 'x')), "");
