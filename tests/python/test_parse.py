@@ -1,8 +1,15 @@
-"""Parsing from a path or bytes, the diagnostics of a broken file, and the
-exceptions a Python caller meets for a mistake of their own."""
+"""Parsing from a path or bytes, the diagnostics of a broken file, the
+exceptions a Python caller meets for a mistake of their own; each Database
+with its own parser, so that threads parse different files at once; and type
+stubs naming what the native module has, so editors complete real names."""
+import ast
+import pathlib
+import threading
+
 import pytest
 
 import mifkit
+from mifkit import _mifkit
 from conftest import EXAMPLE, HOST_FILES, run_tool
 
 # A group without its Class statement: a syntax error.
@@ -79,3 +86,49 @@ def test_a_common_mistake_comes_with_its_hint_and_fix():
     assert (first.fix.offset, first.fix.length, first.fix.replacement) == (37, 1, b"")
     assert first.fix.description == '"Start Paths" -> "Start Path"'
     assert all(d.hint is None and d.fix is None for d in mifkit.parse(HOST_FILES / "errors.mif").diagnostics)
+
+
+def test_two_threads_parse_different_files_at_once():
+    sources = {EXAMPLE: mifkit.parse(EXAMPLE).to_dict(),
+               HOST_FILES / "table.mif": mifkit.parse(HOST_FILES / "table.mif").to_dict()}
+    start = threading.Barrier(len(sources))
+    results = {path: [] for path in sources}
+
+    def parse_repeatedly(path):
+        start.wait()
+        for _ in range(50):
+            results[path].append(mifkit.parse(path).to_dict())
+
+    threads = [threading.Thread(target=parse_repeatedly, args=(path,)) for path in sources]
+    for thread in threads:
+        thread.start()
+    for thread in threads:
+        thread.join()
+    for path, expected in sources.items():
+        assert results[path] == [expected] * 50
+
+
+def test_a_database_outlives_later_parses():
+    first = mifkit.parse(EXAMPLE)
+    second = mifkit.parse(HOST_FILES / "table.mif")
+    assert first.group_data(1) != b"" and second.table_data(7) != b""
+    assert first.component.name == "Example Network Adapter"
+
+
+def stub_names():
+    tree = ast.parse((pathlib.Path(mifkit.__file__).parent / "_mifkit.pyi").read_text())
+    for node in tree.body:
+        if isinstance(node, ast.ClassDef):
+            yield node.name, [n.name for n in node.body if isinstance(n, ast.FunctionDef)]
+        elif isinstance(node, ast.FunctionDef):
+            yield node.name, []
+        elif isinstance(node, ast.AnnAssign):
+            yield node.target.id, []
+
+
+def test_every_stub_name_exists_in_the_native_module():
+    names = list(stub_names())
+    assert {"Database", "Diagnostic", "parse_path", "parse_bytes", "__version__"} <= {name for name, _ in names}
+    for name, members in names:
+        native = getattr(_mifkit, name)
+        assert [m for m in members if not hasattr(native, m)] == [], name
