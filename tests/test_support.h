@@ -68,17 +68,6 @@ protected:
     std::filesystem::path dir_, previous_;
 };
 
-// How a test names a file of the current directory to the INI reader:
-// GetPrivateProfileStringA looks a name without a directory up in the
-// Windows directory.
-inline std::string Here(const char *name) {
-#ifdef _WIN32
-    return std::string("./") + name;
-#else
-    return name;
-#endif
-}
-
 // Runs the mifkit tool with `arguments` through the system's shell, its
 // standard error discarded; returns its exit status, and its standard output
 // in `output` (on Windows read in text mode, so lines end in "\n" alone).
