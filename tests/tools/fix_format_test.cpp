@@ -7,6 +7,7 @@
 
 #include <filesystem>
 #include <string>
+#include <tuple>
 
 #include "tests/test_support.h"
 #include "tools/format_command.h"
@@ -93,24 +94,6 @@ TEST_F(FixCommandTest, FixRewritesInPlaceAndTheSecondRunChangesNothing) {
     EXPECT_EQ(ReadFile("two.mif"), kRepaired);
 }
 
-TEST_F(FixCommandTest, FilesItCannotImproveOrWriteStayUntouched) {
-    WriteFile("zero.mif", R"(Start Component Name = "c"
-Start Group Name = "g" Class = "k" ID = 1
-Start Attribute Name = "a" ID = 0 Type = Integer Value = 5 End Attribute
-End Group
-End Component
-)");
-    WriteFile("locked.mif", kTwoMistakes);
-    fs::permissions("locked.mif", fs::perms::owner_read | fs::perms::group_read);
-    const std::string zero = ReadFile("zero.mif");
-    std::string output;
-    EXPECT_EQ(RunTool("fix zero.mif", output), 1);
-    EXPECT_EQ(ReadFile("zero.mif"), zero);
-    EXPECT_EQ(RunTool("fix locked.mif", output), 1);
-    EXPECT_EQ(ReadFile("locked.mif"), kTwoMistakes);
-    fs::permissions("locked.mif", fs::perms::owner_write, fs::perm_options::add);
-}
-
 #ifndef _WIN32
 TEST_F(FixCommandTest, FixReplacesALinksTargetAndKeepsItsPermissions) {
     fs::create_directory("real");
@@ -170,52 +153,41 @@ TEST_F(FormatTest, KeepsAUtf16FileUtf16) {
     EXPECT_NE(text.find(Utf16("// \xE9t\xE9\nStart Component\n")), std::string::npos);
 }
 
-struct ToolCase {
-    const char *name;
-    std::string arguments;
-    std::string file;  // a.mif's text before
-    fs::perms mode;    // a.mif's permissions, which a rewrite keeps
-    int status;
-    std::string output;
-    std::string after;  // a.mif's text after
-};
+// A group without its class, name or ID; an attribute ID 0, whose hint has no repair.
+const std::string kBroken = "Start Component\nName = \"c\"\nStart Group\nEnd Group\nEnd Component\n",
+                  kZeroId = "Start Component Name = \"c\" Start Group Name = \"g\" Class = \"k\" ID = 1\n"
+                            "Start Attribute Name = \"a\" ID = 0 Type = Integer End Attribute End Group End Component\n";
 
-// Named in test listings by its case name alone.
-void PrintTo(const ToolCase &c, std::ostream *out) { *out << c.name; }
-
-class FormatToolTest : public TempDirTest, public ::testing::WithParamInterface<ToolCase> {};
-
-TEST_P(FormatToolTest, ExitsAndRewritesAsTold) {
-    const ToolCase &c = GetParam();
-    WriteFile("a.mif", c.file);
-    fs::permissions("a.mif", c.mode);
-    std::string output;
-    EXPECT_EQ(RunTool(c.arguments, output), c.status);
-    EXPECT_EQ(output, c.output);
-    EXPECT_EQ(ReadFile("a.mif"), c.after);
+// What each command prints and leaves in a.mif, whose permissions a rewrite keeps.
+TEST_F(FormatTest, CommandsExitAndRewriteAsTold) {
+    const fs::perms rw = fs::perms(0644), ro = fs::perms(0444);
+    const std::string twoFixes = "a.mif:3: \"Start Paths\" -> \"Start Path\"\na.mif:9: Acme|Disk|1.0 -> \"Acme|Disk|1.0\"\n";
+    // Arguments, a.mif before and its permissions, exit status, standard output, a.mif after.
+    const std::tuple<const char *, std::string, fs::perms, int, std::string, std::string> cases[] = {
+        {"format a.mif", kCommented, rw, 0, kCommentedFormatted, kCommented},
+        {"format --check a.mif", kCommented, rw, 1, "a.mif\n", kCommented},  // lists what would change
+        {"format --check a.mif", kCommentedFormatted, rw, 0, "", kCommentedFormatted},
+        {"format -i a.mif", kCommented, fs::perms(0640), 0, "", kCommentedFormatted},
+        {"format -i a.mif", kCommented, ro, 1, "", kCommented},
+        {"format -i a.mif", kBroken, rw, 1, "", kBroken},  // not parsing: left as it is
+        {"format --check a.mif", kBroken, rw, 1, "", kBroken},
+        {"fix a.mif", kZeroId, rw, 1, "", kZeroId},
+        {"fix a.mif", kTwoMistakes, ro, 1, twoFixes, kTwoMistakes},
+    };
+    for (const auto &[arguments, before, mode, status, printed, after] : cases) {
+        WriteFile("a.mif", before);
+        fs::permissions("a.mif", mode);
+        std::string output;
+        EXPECT_EQ(RunTool(arguments, output), status) << arguments;
+        EXPECT_EQ(output, printed) << arguments;
+        EXPECT_EQ(ReadFile("a.mif"), after) << arguments;
 #ifndef _WIN32
-    EXPECT_EQ(fs::status("a.mif").permissions(), c.mode);
+        EXPECT_EQ(fs::status("a.mif").permissions(), mode) << arguments;
 #endif
-    // Windows removes no read-only file with its directory.
-    fs::permissions("a.mif", fs::perms::owner_write, fs::perm_options::add);
+        // Windows removes no read-only file with its directory.
+        fs::permissions("a.mif", fs::perms::owner_write, fs::perm_options::add);
+    }
 }
-
-// A group without its class, name or ID.
-const std::string kBroken = "Start Component\nName = \"c\"\nStart Group\nEnd Group\nEnd Component\n";
-const fs::perms kReadWrite = fs::perms(0644), kReadOnly = fs::perms(0444);
-
-const ToolCase kToolCases[] = {
-    {"prints", "format a.mif", kCommented, kReadWrite, 0, kCommentedFormatted, kCommented},
-    {"check_lists_what_would_change", "format --check a.mif", kCommented, kReadWrite, 1, "a.mif\n", kCommented},
-    {"check_passes_when_formatted", "format --check a.mif", kCommentedFormatted, kReadWrite, 0, "", kCommentedFormatted},
-    {"in_place_keeps_permissions", "format -i a.mif", kCommented, fs::perms(0640), 0, "", kCommentedFormatted},
-    {"in_place_read_only_is_left", "format -i a.mif", kCommented, kReadOnly, 1, "", kCommented},
-    {"in_place_not_parsing_is_left", "format -i a.mif", kBroken, kReadWrite, 1, "", kBroken},
-    {"check_not_parsing", "format --check a.mif", kBroken, kReadWrite, 1, "", kBroken},
-};
-
-INSTANTIATE_TEST_SUITE_P(Tool, FormatToolTest, ::testing::ValuesIn(kToolCases),
-                         [](const auto &info) { return std::string(info.param.name); });
 
 }  // namespace
 }  // namespace mifkit::test
