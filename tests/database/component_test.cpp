@@ -61,12 +61,10 @@ Start Attribute Name = "a" ID = 1 Description = "ad" End Attribute End Group End
      }},
     // Neither top-level groups nor tables count; the parse ends at the check.
     {"EndNeedsAGroupOfItsOwn", R"(Start Group Name = "g" Class = "k" Key = 1
-Start Attribute Name = "a" ID = 1 Type = Integer Value = 5 End Attribute
-End Group
-Start Component Name = "c"
-Start Table Name = "t" Class = "k" ID = 2 {7} End Table
+Start Attribute Name = "a" ID = 1 Type = Integer Value = 5 End Attribute End Group
+Start Component Name = "c" Start Table Name = "t" Class = "k" ID = 2 {7} End Table
 End Component
-@)", 1002, {"DMI0229  (File: 0 (6): 0: <End Component>) Expecting a group definition in component."}},
+@)", 1002, {"DMI0229  (File: 0 (4): 0: <End Component>) Expecting a group definition in component."}},
     // The message shows the start marker itself, not the token after it.
     {"RefusedSecondComponentAltersNothing", R"(Start Component Name = "c" Description = "one"
 Start Group Name = "g" Class = "k" Key = 1
@@ -74,13 +72,9 @@ Start Attribute Name = "a" ID = 1 Type = Integer Value = 5 End Attribute
 End Group
 End Component
 Start Component
-Name = "d"
-Start Path Name = "p" Win32 = "x" End Path
-Description = "dd" Pragma = "pp"
-Start Enum Name = "e" 1 = "one" End Enum
-Start Group Name = "g" Class = "k" Key = 1
-Start Attribute Name = "a" ID = 1 Type = Integer Value = 5 End Attribute
-End Group
+Name = "d" Start Path Name = "p" Win32 = "x" End Path Description = "dd" Pragma = "pp"
+Start Enum Name = "e" 1 = "one" End Enum Start Group Name = "g" Class = "k" Key = 1
+Start Attribute Name = "a" ID = 1 Type = Integer Value = 5 End Attribute End Group
 Start Table Name = "t" Class = "k" ID = 3 {7} End Table End Component
 )", 1016, {"DMI0118  (File: 0 (6): 0: <Start Component>) Only one component is allowed per MIF file."},
      [](const Database &db) {
@@ -103,16 +97,14 @@ End Group End Component
      }},
     {"SecondPathForAnOperatingSystem", R"(Start Component Name = "c"
 Start Path Name = "p" Win32 = "a.dll" Unix = "u" Win32 = "b"
-End Path
-Start Group Name = "g" Class = "k" ID = 1 Start Attribute Name = "a" ID = 1 Type = Integer Value = 5 End Attribute
-End Group End Component
+End Path Start Group Name = "g" Class = "k" ID = 1
+Start Attribute Name = "a" ID = 1 Type = Integer Value = 5 End Attribute End Group End Component
 )", 1026, {"DMI0207  (File: 0 (3): 0: <End Path>) Duplicate statement in component paths body."},
      [](const Database &db) { EXPECT_EQ(Paths(db), Strings{"p: 5:a.dll 3:u"}); }},
     {"PathAfterADirectInterface", R"(Start Component Name = "c"
 Start Path Name = "p" Win32 = Direct-Interface Win32 = "a.dll"
-OS2 = "o" End Path
-Start Group Name = "g" Class = "k" ID = 1 Start Attribute Name = "a" ID = 1 Type = Integer Value = 5 End Attribute
-End Group End Component
+OS2 = "o" End Path Start Group Name = "g" Class = "k" ID = 1
+Start Attribute Name = "a" ID = 1 Type = Integer Value = 5 End Attribute End Group End Component
 )", 1026, {"DMI0207  (File: 0 (3): 0: <OS2>) Duplicate statement in component paths body."},
      [](const Database &db) { EXPECT_EQ(Paths(db), Strings{"p: 5:Direct-Interface+ 2:o"}); }},
 };

@@ -18,7 +18,6 @@ namespace {
 using test::Bytes, test::EM, test::Marked, test::Utf16, test::ZM;
 const std::string kBom = "\xFE\xFF";
 
-
 struct Case { const char *name; std::string source, expected; };
 
 TEST(DetectSourceEncoding, JudgesByTheFirstTwoBytes) {
@@ -28,7 +27,8 @@ TEST(DetectSourceEncoding, JudgesByTheFirstTwoBytes) {
     for (const auto &[bytes, expected] : cases) EXPECT_EQ(DetectSourceEncoding(bytes), expected) << bytes.size();
 }
 
-TEST(ConvertAsciiSource, WritesTheMarkedForm) {
+// Both conversions by the source's first bytes: UTF-16 after its mark.
+TEST(ConvertSource, WritesTheMarkedForm) {
     const Case cases[] = {
         {"escaped quote stays inside", R"("a\"b")", Marked(R"(a\"b)")},
         {"comment emptied, its quotes open nothing", "// say \"hi\"\nY", "//\nY"},
@@ -40,26 +40,21 @@ TEST(ConvertAsciiSource, WritesTheMarkedForm) {
         {"NUL and 0xFF kept", Bytes("A\0\xFF\"\0\""), Bytes("A\0\xFF") + Marked(Bytes("\0"))},
         {"end of file inside a literal", "\"ab", Marked("ab", false)}, {"end of file after a backslash", "\"a\\", Marked("a", false)},
         {"end of file inside a comment", "A//xy\"z", "A//"},
+        {"UTF-16: high byte dropped outside a literal", kBom + "\x01\x41", "A"},
+        {"UTF-16: comment emptied", kBom + Utf16("A//x\"y\nB"), "A//\nB"},
+        {"UTF-16: end of file inside a comment", kBom + Utf16("A//x"), "A//"},
+        {"UTF-16: cut quote after a slash opens nothing", kBom + Utf16("/") + "\x01\x22" + Utf16("A"), "/\"A"},
+        {"UTF-16: cut slash after a slash starts no comment", kBom + Utf16("/") + "\x01\x2F" + Utf16("\"a\""), "//" + Marked("a")},
+        {"UTF-16: odd last byte dropped", kBom + Utf16("A") + "\x42", "A"},
+        {"UTF-16: CR outside a literal kept", kBom + Utf16("A\r\nB"), "A\r\nB"},
+        {"UTF-16: end of file inside a literal", kBom + Utf16("\"a"), Marked("a", false)},
     };
     for (const Case &c : cases) {
         WorkingCopy copy;
-        ConvertAsciiSource(c.source, copy);
-        EXPECT_EQ(copy.bytes, c.expected) << c.name;
-    }
-}
-
-TEST(ConvertUnicodeSource, WritesTheMarkedForm) {
-    const Case cases[] = {
-        {"high byte dropped outside a literal", kBom + "\x01\x41", "A"},
-        {"comment emptied", kBom + Utf16("A//x\"y\nB"), "A//\nB"}, {"end of file inside a comment", kBom + Utf16("A//x"), "A//"},
-        {"cut quote after a slash opens nothing", kBom + Utf16("/") + "\x01\x22" + Utf16("A"), "/\"A"},
-        {"cut slash after a slash starts no comment", kBom + Utf16("/") + "\x01\x2F" + Utf16("\"a\""), "//" + Marked("a")},
-        {"odd last byte dropped", kBom + Utf16("A") + "\x42", "A"}, {"CR outside a literal kept", kBom + Utf16("A\r\nB"), "A\r\nB"},
-        {"end of file inside a literal", kBom + Utf16("\"a"), Marked("a", false)},
-    };
-    for (const Case &c : cases) {
-        WorkingCopy copy;
-        EXPECT_TRUE(ConvertUnicodeSource(c.source, copy)) << c.name;
+        if (c.source.rfind(kBom, 0) == 0)
+            EXPECT_TRUE(ConvertUnicodeSource(c.source, copy)) << c.name;
+        else
+            ConvertAsciiSource(c.source, copy);
         EXPECT_EQ(copy.bytes, c.expected) << c.name;
     }
     WorkingCopy copy;
