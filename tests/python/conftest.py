@@ -7,8 +7,6 @@ import os
 import pathlib
 import subprocess
 
-import pytest
-
 SOURCE_DIR = pathlib.Path(__file__).resolve().parents[2]
 EXAMPLE = SOURCE_DIR / "examples" / "network_adapter.mif"
 HOST_FILES = SOURCE_DIR / "tests" / "host"
@@ -18,10 +16,5 @@ HOST_FILES = SOURCE_DIR / "tests" / "host"
 EVERY_TYPE = SOURCE_DIR / "tests" / "query" / "every_type.mif"
 
 
-@pytest.fixture
-def tool() -> str:
-    return os.environ["MIFKIT_TOOL"]
-
-
-def run_tool(tool: str, *args: str) -> subprocess.CompletedProcess:
-    return subprocess.run([tool, *args], capture_output=True, check=False)
+def run_tool(*args: str) -> subprocess.CompletedProcess:
+    return subprocess.run([os.environ["MIFKIT_TOOL"], *args], capture_output=True, check=False)

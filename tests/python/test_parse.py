@@ -26,11 +26,11 @@ def test_the_example_parses_from_any_source(source):
 
 
 @pytest.mark.parametrize("name", ["errors.mif", "syntax.mif"])
-def test_a_file_that_does_not_parse_gives_its_diagnostics(tool, name):
+def test_a_file_that_does_not_parse_gives_its_diagnostics(name):
     path = HOST_FILES / name
     db = mifkit.parse(path)
     assert not db.ok and db.status != 0
-    checked = run_tool(tool, "check", str(path))
+    checked = run_tool("check", str(path))
     # The tool prints the library's lines as they are; str() gives each without its newline.
     assert "".join(d.text for d in db.diagnostics).encode() == checked.stdout
     assert [str(d) + "\n" for d in db.diagnostics] == [d.text for d in db.diagnostics]

@@ -14,8 +14,8 @@ from conftest import EVERY_TYPE, EXAMPLE, HOST_FILES, run_tool
 
 
 @pytest.mark.parametrize("path", [EXAMPLE, HOST_FILES / "table.mif", EVERY_TYPE], ids=lambda p: p.name)
-def test_to_dict_equals_the_dump(tool, path):
-    dumped = run_tool(tool, "dump", str(path))
+def test_to_dict_equals_the_dump(path):
+    dumped = run_tool("dump", str(path))
     assert dumped.returncode == 0
     assert mifkit.parse(path).to_dict() == json.loads(dumped.stdout)
 

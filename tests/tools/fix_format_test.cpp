@@ -30,11 +30,11 @@ std::string Adapter(const std::string &paths, const std::string &className) {
 const std::string kTwoMistakes = Adapter("Start Paths", "Acme|Disk|1.0");
 const std::string kRepaired = Adapter("Start Path", "\"Acme|Disk|1.0\"");
 
-class FixCommandTest : public test::TempDirTest {};
+using RewriteTest = TempDirTest;
 
 // The hint follows the library's line, as a note in the editors' form and as
 // fields of its own in JSON, one object a line.
-TEST_F(FixCommandTest, CheckPrintsTheHintAfterTheDiagnostic) {
+TEST_F(RewriteTest, CheckPrintsTheHintAfterTheDiagnostic) {
     WriteFile("two.mif", kTwoMistakes);
     WriteFile("bad.mif", "Start Component\n@\n");
     // Arguments, standard output.
@@ -63,7 +63,7 @@ TEST_F(FixCommandTest, CheckPrintsTheHintAfterTheDiagnostic) {
 // check_sarif.json: a SARIF 2.1.0 log with every file, each diagnostic's
 // line, hint and fix; the swapped file's repair as UTF-16 big-endian bytes,
 // a name with a blank as a URI.
-TEST_F(FixCommandTest, SarifLogsEveryFileWithItsFixes) {
+TEST_F(RewriteTest, SarifLogsEveryFileWithItsFixes) {
     WriteFile("two.mif", kTwoMistakes);
     WriteFile("swapped.mif", test::Bytes("\xFF\xFES\0"));
     WriteFile("gone dir.mif", "");
@@ -72,7 +72,7 @@ TEST_F(FixCommandTest, SarifLogsEveryFileWithItsFixes) {
     EXPECT_EQ(output, ReadFile(MIFKIT_TESTS_DIR "/tools/check_sarif.json"));
 }
 
-TEST_F(FixCommandTest, FixRewritesInPlaceAndTheSecondRunChangesNothing) {
+TEST_F(RewriteTest, FixRewritesInPlaceAndTheSecondRunChangesNothing) {
     WriteFile("two.mif", kTwoMistakes);
     std::string output;
     ASSERT_EQ(RunTool("fix --dry-run two.mif", output), 0);
@@ -95,7 +95,7 @@ TEST_F(FixCommandTest, FixRewritesInPlaceAndTheSecondRunChangesNothing) {
 }
 
 #ifndef _WIN32
-TEST_F(FixCommandTest, FixReplacesALinksTargetAndKeepsItsPermissions) {
+TEST_F(RewriteTest, FixReplacesALinksTargetAndKeepsItsPermissions) {
     fs::create_directory("real");
     WriteFile("real/target.mif", kTwoMistakes);
     fs::permissions("real/target.mif", fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
@@ -141,9 +141,7 @@ TEST(FindComments, FindsEachWithItsLine) {
     }
 }
 
-class FormatTest : public TempDirTest {};
-
-TEST_F(FormatTest, KeepsAUtf16FileUtf16) {
+TEST_F(RewriteTest, FormatKeepsAUtf16FileUtf16) {
     WriteFile("u.mif", "\xFE\xFF" + Utf16("// \xE9t\xE9\nStart Component Name = \"c\" Start Group Name = \"g\" "
                                          "Class = \"k\" ID = 1 Start Attribute Name = \"a\" ID = 1 "
                                          "Type = Date End Attribute End Group End Component\n"));
@@ -159,7 +157,7 @@ const std::string kBroken = "Start Component\nName = \"c\"\nStart Group\nEnd Gro
                             "Start Attribute Name = \"a\" ID = 0 Type = Integer End Attribute End Group End Component\n";
 
 // What each command prints and leaves in a.mif, whose permissions a rewrite keeps.
-TEST_F(FormatTest, CommandsExitAndRewriteAsTold) {
+TEST_F(RewriteTest, CommandsExitAndRewriteAsTold) {
     const fs::perms rw = fs::perms(0644), ro = fs::perms(0444);
     const std::string twoFixes = "a.mif:3: \"Start Paths\" -> \"Start Path\"\na.mif:9: Acme|Disk|1.0 -> \"Acme|Disk|1.0\"\n";
     // Arguments, a.mif before and its permissions, exit status, standard output, a.mif after.
