@@ -113,15 +113,9 @@ INSTANTIATE_TEST_SUITE_P(Components, MifTest, ::testing::ValuesIn(kComponents), 
 // The name's literal lost to an exhausted pool leaves a nameless component;
 // status 1 means the literal token itself was lost and the grammar gave up.
 TEST(ComponentTest, EndNeedsAName) {
-    const std::string mif = R"(Start Component Name = "c"
-Start Group Name = "g" Class = "k" Key = 1
-Start Attribute Name = "a" ID = 1 Type = Integer Value = 5 End Attribute
-End Group
-End Component
-)";
     bool lostName = false;
     for (uint64_t n = 1; n < 20 && !lostName; ++n) {
-        auto faulted = test::ParseText(mif, n);
+        auto faulted = test::ParseText(test::kMinimalMif, n);
         const Component *c = faulted.state().componentList;
         if (faulted.status == 1 || c == nullptr || c->name != nullptr) continue;
         lostName = true;

@@ -114,10 +114,8 @@ TEST(DatabaseViewsTest, DefaultViewIsEmpty) { EXPECT_FALSE(AttributeView().value
 using test::Bytes;
 
 TEST(ClassTextTest, Utf8BecomesTheStoredLiteral) {
-    const struct {
-        std::string utf8;
-        std::string literal;  // without the two NUL bytes every literal ends in
-    } cases[] = {
+    // UTF-8 text, the literal without the two NUL bytes every literal ends in.
+    const std::pair<std::string, std::string> cases[] = {
         {"", ""},
         {"A|b", Bytes("\0A\0|\0b")},
         {"\xC3\xA9", Bytes("\x00\xE9")},                  // U+00E9
@@ -128,7 +126,7 @@ TEST(ClassTextTest, Utf8BecomesTheStoredLiteral) {
         {"\xE2\x82", Bytes("\xFF\xFD\xFF\xFD")},         // cut short
         {"\xED\xA0\x80", Bytes("\xFF\xFD\xFF\xFD\xFF\xFD")},  // an encoded surrogate
     };
-    for (const auto &c : cases) EXPECT_EQ(Utf8ToLiteral(c.utf8), c.literal + std::string(2, '\0')) << c.utf8;
+    for (const auto &[utf8, literal] : cases) EXPECT_EQ(Utf8ToLiteral(utf8), literal + std::string(2, '\0')) << utf8;
 }
 
 TEST(ClassTextTest, BlocksByUtf8ClassEqualThoseByStoredBytes) {
