@@ -45,9 +45,7 @@ protected:
         ASSERT_NE(handle_, nullptr) << test::LibraryError();
         ASSERT_TRUE(GetINIString && GetMIFFilename && GenerateMIFFile && ExecuteCommand);
     }
-    ~GenerationTest() override {
-        if (handle_ != nullptr) test::CloseLibrary(handle_);
-    }
+    ~GenerationTest() override { if (handle_ != nullptr) test::CloseLibrary(handle_); }
 
     // GetINIString's result and `listBytes` of its list or its value up to the NUL; "(null)" for none.
     std::pair<int, std::string> IniString(const char *section, const char *key, const char *file,

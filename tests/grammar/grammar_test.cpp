@@ -73,7 +73,7 @@ INSTANTIATE_TEST_SUITE_P(Shapes, MifTest, ::testing::ValuesIn(kShapes), test::Ca
 // know it is complete, so its message shows that token; every other action
 // runs before the next token is read and shows its own last token. A literal
 // statement and a start marker are shown in component_test, a row entry and
-// a row's end in table_test.
+// a row's end in value_test.
 const MifCase kActionTiming[] = {
     // A number, a keyword value or a Direct-Interface entry: itself.
     {"ValueNumberShowsItself", R"(Start Component Name = "c"

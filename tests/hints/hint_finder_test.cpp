@@ -4,6 +4,7 @@
 
 #include <string>
 #include <tuple>
+#include <vector>
 
 #include "hints/repair.h"
 #include "mifkit/parser.h"
@@ -132,11 +133,10 @@ TEST(HintFinderTest, TwoMistakesAreRepairedInTurn) {
     const std::string source = "\xEF\xBB\xBF" + Mif("Start Paths\nName = \"p\"\nDOS = \"x\"\nEnd Paths\n",
                                                   "Name = \"g\"\nClass = DMTF|Disk|001\n", "ID = 1");
     hints::Repair repair = hints::RepairSource(source);
-    ASSERT_EQ(repair.changes.size(), 4u);
-    EXPECT_EQ(repair.changes[0].description, "removed the UTF-8 byte-order mark");
-    EXPECT_EQ(repair.changes[1].description, "\"Start Paths\" -> \"Start Path\"");
-    EXPECT_EQ(repair.changes[2].description, "\"End Paths\" -> \"End Path\"");
-    EXPECT_EQ(repair.changes[3].description, "DMTF|Disk|001 -> \"DMTF|Disk|001\"");
+    std::vector<std::string> descriptions;
+    for (const auto &change : repair.changes) descriptions.push_back(change.description);
+    EXPECT_EQ(descriptions, (std::vector<std::string>{"removed the UTF-8 byte-order mark", "\"Start Paths\" -> \"Start Path\"",
+                                                      "\"End Paths\" -> \"End Path\"", "DMTF|Disk|001 -> \"DMTF|Disk|001\""}));
     EXPECT_EQ(repair.source, Mif("Start Path\nName = \"p\"\nDOS = \"x\"\nEnd Path\n",
                                  "Name = \"g\"\nClass = \"DMTF|Disk|001\"\n", "ID = 1"));
 }

@@ -30,9 +30,7 @@ protected:
     template <typename F>
     F Get(const char *name) const { return test::LibrarySymbol<F>(handle_, name); }
     void SetUp() override { TempDirTest::SetUp(); ASSERT_TRUE(handle_ != nullptr && shutdown(0) == 0); }
-    ~CExportsTest() override {
-        if (handle_ != nullptr) shutdown(0), test::CloseLibrary(handle_);
-    }
+    ~CExportsTest() override { if (handle_ != nullptr) shutdown(0), test::CloseLibrary(handle_); }
 
     // Both calls of the protocol, into a malloc'ed block of exactly the size
     // (ASan catches a longer write); "" when the size call gives 0.
