@@ -126,7 +126,7 @@ TEST(NewComponent, PrintsAMinimalComponentIdGroup) {
     EXPECT_EQ(tool::NewComponentText("Widget"), TempDirTest::ReadFile(MIFKIT_TESTS_DIR "/tools/new_component.mif"));
 }
 
-// A name too long for the Product attribute gives no text.
+// Whatever the name holds the text parses; a name too long for the product gives none.
 TEST(NewComponent, EscapesWhatTheNameHolds) {
     for (const char *name : {"a \"quoted\" \\ name", "\xCE\xA9mega", "tab\there"}) {
         SCOPED_TRACE(name);
