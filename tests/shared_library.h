@@ -18,41 +18,29 @@
 
 namespace mifkit::test {
 
-// Null when the library cannot be loaded; LibraryError() says why.
-inline void *OpenLibrary(const char *path) {
+// OpenLibrary gives null when the library cannot be loaded, and
+// LibraryError() then says why; LibrarySymbol gives the address of an export
+// as a function pointer type, null when absent.
 #ifdef _WIN32
-    return reinterpret_cast<void *>(::LoadLibraryA(path));
-#else
-    return ::dlopen(path, RTLD_NOW | RTLD_LOCAL);
-#endif
-}
-
-inline std::string LibraryError() {
-#ifdef _WIN32
-    return "LoadLibraryA failed with error " + std::to_string(::GetLastError());
-#else
-    const char *error = ::dlerror();
-    return error != nullptr ? error : "";
-#endif
-}
-
-// The address of an export as a function pointer type; null when absent.
+inline void *OpenLibrary(const char *path) { return reinterpret_cast<void *>(::LoadLibraryA(path)); }
+inline std::string LibraryError() { return "LoadLibraryA failed with error " + std::to_string(::GetLastError()); }
 template <typename Function>
 Function LibrarySymbol(void *library, const char *name) {
-#ifdef _WIN32
     return reinterpret_cast<Function>(
         reinterpret_cast<void (*)()>(::GetProcAddress(static_cast<HMODULE>(library), name)));
+}
+inline void CloseLibrary(void *library) { ::FreeLibrary(static_cast<HMODULE>(library)); }
 #else
+inline void *OpenLibrary(const char *path) { return ::dlopen(path, RTLD_NOW | RTLD_LOCAL); }
+inline std::string LibraryError() {
+    const char *error = ::dlerror();
+    return error != nullptr ? error : "";
+}
+template <typename Function>
+Function LibrarySymbol(void *library, const char *name) {
     return reinterpret_cast<Function>(::dlsym(library, name));
-#endif
 }
-
-inline void CloseLibrary(void *library) {
-#ifdef _WIN32
-    ::FreeLibrary(static_cast<HMODULE>(library));
-#else
-    ::dlclose(library);
+inline void CloseLibrary(void *library) { ::dlclose(library); }
 #endif
-}
 
 }  // namespace mifkit::test

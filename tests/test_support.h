@@ -6,16 +6,15 @@
 #include <gtest/gtest.h>
 #ifndef _WIN32
 #include <sys/wait.h>
-#include <unistd.h>
 #endif
 
 #include <algorithm>
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <initializer_list>
 #include <functional>
+#include <initializer_list>
+#include <utility>
 #include <memory>
 #include <random>
 #include <string>
@@ -23,8 +22,8 @@
 #include <vector>
 
 #include "core/records.h"
-#include "driver/parse_driver.h"
 #include "core/working_copy.h"
+#include "driver/parse_driver.h"
 #include "mifkit/parser.h"
 
 namespace mifkit::test {
@@ -33,20 +32,30 @@ namespace mifkit::test {
 struct CapturedContext {
     std::string output;
     ParseContext ctx{[this](std::string_view text) { output.append(text); }};
-
-    std::string Take() {
-        std::string taken;
-        taken.swap(output);
-        return taken;
-    }
+    std::string Take() { return std::exchange(output, std::string()); }
 };
 
 // Runs the test inside a fresh temporary directory (the working copy is
 // written to the current directory), removed afterwards.
 class TempDirTest : public ::testing::Test {
+public:
+    static void WriteFile(const std::string &name, std::string_view bytes) {
+        std::ofstream(name, std::ios::binary | std::ios::trunc).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    }
+    static std::string ReadFile(const std::string &name) {
+        std::ifstream in(name, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(MakeTempDir(dir_));
+    void SetUp() override {  // a random name, retried while it is taken
+        std::random_device random;
+        std::error_code error;
+        for (int attempt = 0; attempt < 100 && dir_.empty(); ++attempt) {
+            auto dir = std::filesystem::temp_directory_path() / ("mifkit-test-" + std::to_string(random()));
+            if (std::filesystem::create_directory(dir, error)) dir_ = dir;
+        }
+        ASSERT_FALSE(dir_.empty());
         previous_ = std::filesystem::current_path();
         std::filesystem::current_path(dir_);
     }
@@ -56,46 +65,8 @@ protected:
         std::filesystem::remove_all(dir_, ignored);
     }
 
-    static bool MakeTempDir(std::filesystem::path &dir) {
-#ifdef _WIN32
-        // No mkdtemp: a random name, retried while it is taken.
-        std::random_device random;
-        std::error_code error;
-        for (int attempt = 0; attempt < 100; ++attempt) {
-            dir = std::filesystem::temp_directory_path() / ("mifkit-test-" + std::to_string(random()));
-            if (std::filesystem::create_directory(dir, error)) return true;
-        }
-        return false;
-#else
-        std::string pattern = (std::filesystem::temp_directory_path() / "mifkit-test-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr) return false;
-        dir = pattern;
-        return true;
-#endif
-    }
-    static void WriteFile(const std::string &name, std::string_view bytes) {
-        std::ofstream out(name, std::ios::binary | std::ios::trunc);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    }
-    static std::string ReadFile(const std::string &name) {
-        std::ifstream in(name, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
-
-    std::filesystem::path dir_;
-    std::filesystem::path previous_;
+    std::filesystem::path dir_, previous_;
 };
-
-// How a test names a file of the current directory to the INI reader:
-// GetPrivateProfileStringA looks a name without a directory up in the
-// Windows directory.
-inline std::string Here(const char *name) {
-#ifdef _WIN32
-    return std::string("./") + name;
-#else
-    return name;
-#endif
-}
 
 // Runs the mifkit tool with `arguments` through the system's shell, its
 // standard error discarded; returns its exit status, and its standard output
@@ -121,8 +92,7 @@ inline int RunTool(const std::string &arguments, std::string &output) {
 }
 
 // The working copy's marks, for writing expected bytes.
-inline const std::string ZM(kZeroMark);
-inline const std::string EM(kEndMark);
+inline const std::string ZM(kZeroMark), EM(kEndMark);
 
 // An 8-bit literal as the working copy holds it: the quote, every byte after
 // a zero mark, then (when the literal was closed) the end mark and a line feed.
@@ -141,10 +111,7 @@ std::string Bytes(const char (&text)[N]) {
 // UTF-16BE bytes of an ASCII string, for building UTF-16 sources.
 inline std::string Utf16(std::string_view ascii) {
     std::string out;
-    for (char c : ascii) {
-        out += '\0';
-        out += c;
-    }
+    for (char c : ascii) out += std::string{'\0', c};
     return out;
 }
 
@@ -194,8 +161,7 @@ struct MifCase {
 };
 inline void PrintTo(const MifCase &c, std::ostream *os) { *os << c.name; }
 inline std::string CaseName(const ::testing::TestParamInfo<MifCase> &info) { return info.param.name; }
-// Tables of cases instantiate this suite (its one test is in mif_case_test.cpp):
-// INSTANTIATE_TEST_SUITE_P(Groups, MifTest, ::testing::ValuesIn(kCases), test::CaseName).
+// Tables of cases instantiate this suite, its one test in grammar_test.cpp.
 class MifTest : public ::testing::TestWithParam<MifCase> {};
 
 // `text` with each hole (a word in capitals) replaced, for a file written
@@ -211,19 +177,9 @@ struct ParsedText {
     int status = 0;
     std::string diagnostics;
     std::unique_ptr<CapturedContext> parser = std::make_unique<CapturedContext>();
-
     const ParseState &state() const { return parser->ctx.state; }
     ParseContext &ctx() { return parser->ctx; }
 };
-
-inline std::string WithoutProgress(std::string printed) {
-    for (const char *progress : {"performing ASCII conversion...\n\tdone\n",
-                                 "performing Unicode conversion...\n\tdone\n"}) {
-        std::string_view head(progress);
-        if (printed.compare(0, head.size(), head) == 0) return printed.substr(head.size());
-    }
-    return printed;
-}
 
 // Parses `source` in a context of its own, for the tests that reach the
 // pool's fault switch or the records a view does not show; `failAllocation`
@@ -232,7 +188,10 @@ inline ParsedText ParseText(const std::string &source, uint64_t failAllocation =
     ParsedText parsed;
     parsed.parser->ctx.pool.SimulateFault(failAllocation);
     parsed.status = ParseBytes(parsed.parser->ctx, source);
-    parsed.diagnostics = WithoutProgress(parsed.parser->Take());
+    parsed.diagnostics = parsed.parser->Take();
+    for (std::string_view progress : {"performing ASCII conversion...\n\tdone\n",
+                                      "performing Unicode conversion...\n\tdone\n"})
+        if (parsed.diagnostics.compare(0, progress.size(), progress) == 0) parsed.diagnostics.erase(0, progress.size());
     return parsed;
 }
 
@@ -241,10 +200,8 @@ inline ParsedText ParseText(const std::string &source, uint64_t failAllocation =
 inline std::string Ascii(const CountedString *text) {
     if (text == nullptr) return "(null)";
     std::string out;
-    for (uint32_t i = 0; i + 3 < text->length; i += 2) {
-        unsigned char high = text->Bytes()[i], low = text->Bytes()[i + 1];
-        out += high == 0 ? static_cast<char>(low) : '?';
-    }
+    for (uint32_t i = 0; i + 3 < text->length; i += 2)
+        out += text->Bytes()[i] == 0 ? static_cast<char>(text->Bytes()[i + 1]) : '?';
     return out;
 }
 

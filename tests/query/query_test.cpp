@@ -1,10 +1,17 @@
 // The query exports of the shared library as an agent calls them: size first,
-// then the block; unaligned values; templates by class; failure and release.
+// then the block; unaligned values; templates by class; failure and release
+// (every_type.mif is the file they read). Classes given as UTF-8 text: the
+// literal bytes they are looked up as, and the blocks found through them. The
+// views' records are pinned by the dump they make (see the commands' and the
+// Python module's tests).
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <string>
+#include <vector>
 
+#include "core/text_encoding.h"
+#include "mifkit/parser.h"
 #include "tests/shared_library.h"
 #include "tests/test_support.h"
 
@@ -16,43 +23,14 @@ using DataFn = int (*)(const void *, int, unsigned, const void *, int, const uns
 using test::Words;
 const auto Name = test::Utf16Z;
 
-// Every type once, in this order: after the 10 bytes of the first string no
-// value is 4-byte aligned.
-const char kSource[] = R"(Start Component Name = "c"
-Start Enum Name = "E" Type = Integer 1 = "one" End Enum
-Start Group Name = "g" Class = "k" ID = 3
-Start Attribute Name = "a" ID = 1 Type = DisplayString(8) Value = "ab" End Attribute
-Start Attribute Name = "a" ID = 2 Type = Counter64 Value = 4294967298 End Attribute
-Start Attribute Name = "a" ID = 3 Type = Integer64 Value = -2 End Attribute
-Start Attribute Name = "a" ID = 4 Type = Counter Value = 7 End Attribute
-Start Attribute Name = "a" ID = 5 Type = Gauge Value = 8 End Attribute
-Start Attribute Name = "a" ID = 6 Type = Integer Value = -3 End Attribute
-Start Attribute Name = "a" ID = 7 Type = OctetString(4) Value = "xy" End Attribute
-Start Attribute Name = "a" ID = 8 Type = Date Value = "d" End Attribute
-Start Attribute Name = "a" ID = 9 Type = Start Enum 5 = "five" End Enum Value = "five" End Attribute
-Start Attribute Name = "a" ID = 10 Type = "E" Value = 9 End Attribute
-Start Attribute Name = "a" ID = 11 Type = DisplayString(4) End Attribute
-End Group
-Start Group Name = "t" Class = "t" Key = 1
-Start Attribute Name = "a" ID = 1 Type = Counter Value = 42 End Attribute
-Start Attribute Name = "a" ID = 2 Type = Counter64 Value = 6 End Attribute
-End Group
-Start Table Name = "rows" Class = "t" ID = 9
-{1, 4294967298}
-{2, }
-{3, 5}
-End Table
-End Component
-)";
+const std::string kSource = test::TempDirTest::ReadFile(MIFKIT_TESTS_DIR "/query/every_type.mif");
 
 class CExportsTest : public test::TempDirTest {
 protected:
     template <typename F>
     F Get(const char *name) const { return test::LibrarySymbol<F>(handle_, name); }
     void SetUp() override { TempDirTest::SetUp(); ASSERT_TRUE(handle_ != nullptr && shutdown(0) == 0); }
-    ~CExportsTest() override {
-        if (handle_ != nullptr) shutdown(0), test::CloseLibrary(handle_);
-    }
+    ~CExportsTest() override { if (handle_ != nullptr) shutdown(0), test::CloseLibrary(handle_); }
 
     // Both calls of the protocol, into a malloc'ed block of exactly the size
     // (ASan catches a longer write); "" when the size call gives 0.
@@ -85,10 +63,16 @@ TEST_F(CExportsTest, WritesEveryTypeAtUnalignedOffsets) {
     const std::string expected =
         Words({250, 3, 1, 11, 242, 4, 246, 4, 44, 88, 132, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}) +
         Words({8, 2, 6, 1, 3, 5, 7, 11, 112, 111, 8, 176, 186, 194, 202, 206, 210, 214, 222, 230, 234, 238, 6}) +
-        Name("ab") + Words({2, 1, 0xFFFFFFFE, 0xFFFFFFFF, 7, 8, static_cast<uint32_t>(-3), 4}) + test::Utf16("xy") +
+        Name("ab") + Words({0xFFFFFFFF, 0xFFFFFFFF, 0, 0x80000000, 0xFFFFFFFF, 8, 0x80000000, 4}) + test::Utf16("xy") +
         Words({4}) + Name("d") + Words({5, 9, 0}) + Name("c") + Name("k");
+    // The ID decides when it exists, else the class; the filter's order does not matter.
+    const uint32_t reversed[] = {13, 12, 11, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1, 0}, none[] = {0};
+    for (const auto &[id, cls] : {std::make_pair(3u, ""), std::make_pair(0u, "k"), std::make_pair(3u, "x"),
+                                  std::make_pair(99u, "k")})
+        EXPECT_EQ(Block(groupData, id, *cls ? Name(cls) : "", reversed), expected) << id << cls;
     EXPECT_EQ(Block(groupData, 3, ""), expected);
-    EXPECT_EQ(Block(groupData, 0, Name("k")), expected);
+    EXPECT_EQ(Block(groupData, 3, "", none), Words({52, 3, 1, 0, 44, 4, 48, 4, 44, 44, 44}) + Name("c") + Name("k"));
+    EXPECT_EQ(Block(groupData, 99, Name("x")) + Block(tableData, 3, ""), "");
     // A pure template is reached by its class alone and gives its defaults.
     EXPECT_EQ(Block(groupData, 0, Name("t")),
               Words({88, 0, 1, 2, 80, 4, 84, 4, 44, 52, 60, 1, 2, 1, 2, 68, 72, 42, 6, 0}) + Name("c") + Name("t"));
@@ -106,8 +90,7 @@ TEST_F(CExportsTest, WritesEveryTypeAtUnalignedOffsets) {
 // A failed parse still lists its IDs but serves no data; after
 // ShutdownParser nothing is found and no released block is read.
 TEST_F(CExportsTest, FailedParseAndShutdown) {
-    const std::string source = kSource;
-    WriteFile("bad.mif", source.substr(0, source.find("Start Table")) + "@\n");
+    WriteFile("bad.mif", kSource.substr(0, kSource.find("Start Table")) + "@\n");
     WriteFile("a.mif", kSource);
     char buffer[8] = "intact";
     for (const bool good : {false, true}) {
@@ -121,6 +104,38 @@ TEST_F(CExportsTest, FailedParseAndShutdown) {
                       tableData(nullptr, 0, 9, nullptr, 0, nullptr, buffer), 0);
         EXPECT_STREQ(buffer, "intact");
     }
+}
+
+// A view made without a record reads as empty.
+TEST(DatabaseViewsTest, DefaultViewIsEmpty) { EXPECT_FALSE(AttributeView().value().element()); }
+
+using test::Bytes;
+
+TEST(ClassTextTest, Utf8BecomesTheStoredLiteral) {
+    // UTF-8 text, the literal without the two NUL bytes every literal ends in.
+    const std::pair<std::string, std::string> cases[] = {
+        {"", ""},
+        {"A|b", Bytes("\0A\0|\0b")},
+        {"\xC3\xA9", Bytes("\x00\xE9")},                  // U+00E9
+        {"\xE2\x82\xAC", Bytes("\x20\xAC")},             // U+20AC
+        {"\xF0\x9F\x98\x80", Bytes("\xD8\x3D\xDE\x00")},  // U+1F600: a surrogate pair
+        {"\xFF" "a", Bytes("\xFF\xFD\0a")},               // no sequence begins with 0xFF
+        {"\xC0\xAF", Bytes("\xFF\xFD\xFF\xFD")},         // an overlong '/': each byte replaced
+        {"\xE2\x82", Bytes("\xFF\xFD\xFF\xFD")},         // cut short
+        {"\xED\xA0\x80", Bytes("\xFF\xFD\xFF\xFD\xFF\xFD")},  // an encoded surrogate
+    };
+    for (const auto &[utf8, literal] : cases) EXPECT_EQ(Utf8ToLiteral(utf8), literal + std::string(2, '\0')) << utf8;
+}
+
+TEST(ClassTextTest, BlocksByUtf8ClassEqualThoseByStoredBytes) {
+    const Database db = Database::FromFile(MIFKIT_EXAMPLES_DIR "/network_adapter.mif");
+    ASSERT_TRUE(db.ok());
+    const std::string stored = test::Utf16("Example|Port|002") + std::string(2, '\0');
+    const std::vector<uint32_t> speed{4};
+    EXPECT_EQ(db.groupDataOfClass("Example|Port|002", speed), db.groupData(0, stored, speed));
+    EXPECT_EQ(db.tableDataOfClass("Example|Port|002"), db.tableData(2));
+    EXPECT_FALSE(db.tableDataOfClass("Example|Port|002").empty());
+    EXPECT_TRUE(db.groupDataOfClass("Example|Port|00").empty());
 }
 
 }  // namespace
