@@ -138,6 +138,8 @@ void CloseLexer(ParseContext &ctx) {
     DestroyScanner(lexer);
     // The last token's text outlives the input it may still point into.
     (void)lexer.tokenText.str();
+    // temp.mif may still be being written from the source the copy owns.
+    if (ctx.workingCopyWrite.valid()) ctx.workingCopyWrite.wait();
     // The database keeps copies of everything it needs from the input.
     lexer.copy = WorkingCopy{};
     lexer.inputSize = 0;

@@ -54,7 +54,18 @@ bool StartWriteBesideParse(ParseContext &ctx, std::string_view source, bool unic
 int ConvertSource(ParseContext &ctx, std::string_view source, bool unicode, WorkingCopy &copy) {
     ctx.unicodeSource = unicode ? 1 : 0;
     const bool beside = !ctx.workingCopyPath.empty() && StartWriteBesideParse(ctx, source, unicode);
-    if (!ConvertForLexer(source, unicode, copy)) return kFatalFileError;
+    bool converted = false;
+    try {
+        converted = ConvertForLexer(source, unicode, copy);
+    } catch (...) {
+        // The source goes with the unwinding; the writer must be done with it.
+        if (beside) ctx.workingCopyWrite.wait();
+        throw;
+    }
+    if (!converted) {
+        if (beside) ctx.workingCopyWrite.wait();
+        return kFatalFileError;
+    }
     copy.keepSource = beside;
     if (beside || ctx.workingCopyPath.empty()) return 0;
     return WriteMarkedCopy(ctx.workingCopyPath, source, unicode) ? 0 : kFatalFileError;
