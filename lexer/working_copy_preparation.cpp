@@ -50,22 +50,23 @@ bool StartWriteBesideParse(ParseContext &ctx, std::string_view source, bool unic
     }
 }
 
+// Waits, when it goes, for a temp.mif writer still reading the source.
+struct WriterDoneFirst {
+    std::future<bool> *write;
+    ~WriterDoneFirst() {
+        if (write != nullptr) write->wait();
+    }
+};
+
 // The lexer's input, and temp.mif when asked for.
 int ConvertSource(ParseContext &ctx, std::string_view source, bool unicode, WorkingCopy &copy) {
     ctx.unicodeSource = unicode ? 1 : 0;
     const bool beside = !ctx.workingCopyPath.empty() && StartWriteBesideParse(ctx, source, unicode);
-    bool converted = false;
-    try {
-        converted = ConvertForLexer(source, unicode, copy);
-    } catch (...) {
-        // The source goes with the unwinding; the writer must be done with it.
-        if (beside) ctx.workingCopyWrite.wait();
-        throw;
-    }
-    if (!converted) {
-        if (beside) ctx.workingCopyWrite.wait();
-        return kFatalFileError;
-    }
+    // A conversion that fails or throws lets the source go: the writer must
+    // be done with it first. One that succeeds hands the source to the copy.
+    WriterDoneFirst writerDone{beside ? &ctx.workingCopyWrite : nullptr};
+    if (!ConvertForLexer(source, unicode, copy)) return kFatalFileError;
+    writerDone.write = nullptr;
     copy.keepSource = beside;
     if (beside || ctx.workingCopyPath.empty()) return 0;
     return WriteMarkedCopy(ctx.workingCopyPath, source, unicode) ? 0 : kFatalFileError;
