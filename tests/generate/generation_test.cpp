@@ -20,11 +20,6 @@
 #include "tests/shared_library.h"
 #include "tests/test_support.h"
 
-#ifdef _WIN32
-// windows.h maps GetProfileString to the system's GetProfileStringA.
-#undef GetProfileString
-#endif
-
 namespace mifkit {
 namespace {
 
